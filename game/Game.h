@@ -1,0 +1,48 @@
+#pragma once
+// GameMain: one whole game from its set-up through the paced loop of passes to the tail.
+
+#include "FrameContext.h"
+#include "GameState.h"
+#include "World.h"
+
+namespace skyvane {
+
+struct World {
+    TickCounter& clock;
+    RandomSource& random;
+    EventPump& pump;
+    Drawing& drawing;
+    Controls& controls;
+};
+
+class Game {
+public:
+    Game(GameState& state, World world);
+
+    // The start command. During a running game (it then arrives from inside the event pump)
+    // it sets up the new game in place, so restarts never nest and the tail runs once.
+    void start();
+
+    // A close request: GameMain returns right after the event pump, without the tail.
+    void requestClose();
+
+    bool isRunning() const { return running_; }
+
+    // The pieces of GameMain, for GameMain itself and for tools that drive a game step by step.
+    void GameMain();
+    void setUp();
+    bool pass();  // one pass of the loop; false when it found Playing = 0 at its head
+    void tail();
+
+private:
+    std::int32_t currentTickStep();
+    void runFrame();
+
+    GameState& state_;
+    World world_;
+    FrameContext frame_;
+    bool running_ = false;
+    bool closeRequested_ = false;
+};
+
+} // namespace skyvane

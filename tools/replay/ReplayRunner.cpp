@@ -1,0 +1,111 @@
+#include "ReplayRunner.h"
+
+#include "ScriptedRandom.h"
+#include "StateDump.h"
+#include "TraceRecorder.h"
+#include "game/Game.h"
+#include "input/KeyHandlers.h"
+
+namespace skyvane::replay {
+
+namespace {
+
+class NoEvents : public EventPump {
+public:
+    void pumpEvents() override {}
+};
+
+// A script error found while running, such as a pass with no game running.
+struct RunError {
+    std::string message;
+};
+
+class Runner {
+public:
+    explicit Runner(std::ostream& out)
+        : out_(out), trace_(out), game_(state_, World{clock_, random_, pump_, trace_, trace_})
+    {
+    }
+
+    void run(const Command& command)
+    {
+        switch (command.kind) {
+        case CommandKind::Random:
+            for (const float value : command.values)
+                random_.append(value);
+            break;
+        case CommandKind::Players: state_.PlayerSetting = command.first; break;
+        case CommandKind::KeyDown:
+            Form_KeyDown(state_, static_cast<std::int16_t>(command.first), static_cast<std::int16_t>(command.second));
+            break;
+        case CommandKind::KeyUp:
+            Form_KeyUp(state_, static_cast<std::int16_t>(command.first), static_cast<std::int16_t>(command.second));
+            break;
+        case CommandKind::Tick: clock_.milliseconds = static_cast<std::int32_t>(command.first); break;
+        case CommandKind::Start:
+            game_.setUp();
+            gameActive_ = true;
+            break;
+        case CommandKind::Frame: runPasses(command.first, true); break;
+        case CommandKind::Pass: runPasses(command.first, false); break;
+        case CommandKind::Dump: writeDump(out_, state_); break;
+        case CommandKind::TraceOn: trace_.enabled = true; break;
+        case CommandKind::TraceOff: trace_.enabled = false; break;
+        }
+    }
+
+private:
+    void runPasses(std::int64_t count, bool advanceClock)
+    {
+        for (std::int64_t i = 0; i < count; ++i) {
+            if (!gameActive_)
+                throw RunError{"no game is running (use start first)"};
+            if (advanceClock)
+                clock_.advance(kTickStepMs);
+            if (!game_.pass()) {
+                game_.tail();
+                gameActive_ = false;
+            }
+        }
+    }
+
+    std::ostream& out_;
+    GameState state_;
+    FakeTickCounter clock_;
+    ScriptedRandom random_;
+    NoEvents pump_;
+    TraceRecorder trace_;
+    Game game_;
+    bool gameActive_ = false;
+};
+
+int fail(std::ostream& out, std::ostream& err, int line, const std::string& message, int exitCode)
+{
+    out.flush();
+    err << "error: line " << line << ": " << message << '\n';
+    return exitCode;
+}
+
+} // namespace
+
+int runScript(const Script& script, std::ostream& out, std::ostream& err)
+{
+    if (script.error)
+        return fail(out, err, script.error->line, script.error->message, kExitBadScript);
+    Runner runner(out);
+    for (const Command& command : script.commands) {
+        try {
+            runner.run(command);
+        } catch (const RandomExhausted& error) {
+            return fail(out, err, command.line, error.what(), kExitBadScript);
+        } catch (const RunError& error) {
+            return fail(out, err, command.line, error.message, kExitBadScript);
+        } catch (const RangeError& error) {
+            return fail(out, err, command.line, error.what(), kExitRangeError);
+        }
+    }
+    out.flush();
+    return kExitOk;
+}
+
+} // namespace skyvane::replay
