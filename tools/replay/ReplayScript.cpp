@@ -60,7 +60,7 @@ void expectArguments(const std::vector<std::string_view>& words, std::size_t low
     if (count < low || count > high)
         throw LineError{std::string(words[0]) + " takes " +
                         (low == high ? std::to_string(low) : std::to_string(low) + " to " + std::to_string(high)) +
-                        " argument" + (high == 1 ? "" : "s") + ", got " + std::to_string(count)};
+                        " argument" + (low == 1 && high == 1 ? "" : "s") + ", got " + std::to_string(count)};
 }
 
 constexpr std::int64_t kInt16Low = std::numeric_limits<std::int16_t>::min();

@@ -1,0 +1,46 @@
+#include "platform/DeterministicRandom.h"
+#include "platform/SystemTickCounter.h"
+
+#include <gtest/gtest.h>
+
+using namespace skyvane;
+
+TEST(DeterministicRandom, StartsInTheSameStateAndNeverReachesOne)
+{
+    DeterministicRandom first;
+    DeterministicRandom second;
+    float lowest = 1.0f;
+    float highest = 0.0f;
+    for (int i = 0; i < 5'000'000; ++i) {
+        const float value = first.next();
+        ASSERT_EQ(value, second.next());
+        ASSERT_GE(value, 0.0f);
+        ASSERT_LT(value, 1.0f);
+        ASSERT_LT(static_cast<int>(value * 50.0f), 50) << "a scaled draw stays below its scale";
+        lowest = std::min(lowest, value);
+        highest = std::max(highest, value);
+    }
+    EXPECT_LT(lowest, 0.0001f);
+    EXPECT_GT(highest, 0.9999f);
+}
+
+TEST(SystemTickCounter, KeepsTheLow32BitsReadAsSigned)
+{
+    EXPECT_EQ(truncateTickCount(0), 0);
+    EXPECT_EQ(truncateTickCount(2147483647ULL), 2147483647);
+    EXPECT_EQ(truncateTickCount(2147483648ULL), -2147483647 - 1);
+    EXPECT_EQ(truncateTickCount(4294967295ULL), -1);
+    EXPECT_EQ(truncateTickCount(4294967296ULL + 5), 5);
+}
+
+TEST(SystemTickCounter, ReadsMillisecondsThatMoveForward)
+{
+    SystemTickCounter clock;
+    const std::int64_t before = clock.GetTickCount();
+    std::int64_t after = before;
+    for (int i = 0; i < 1000000 && after == before; ++i)
+        after = clock.GetTickCount();
+    const std::int64_t step = (after - before + (std::int64_t{1} << 32)) % (std::int64_t{1} << 32);
+    EXPECT_GE(step, 0);
+    EXPECT_LT(step, 1000);
+}
