@@ -1,12 +1,26 @@
-// Skyvane: creates the window and hands control to its events.
+// Skyvane: creates the window with its pictures and hands control to its events.
+#include "ui/FatalError.h"
 #include "ui/Form1.h"
+#include "ui/NoAltMenuStyle.h"
+#include "ui/Pictures.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
-    skyvane::Form1 window;
+    QApplication::setApplicationName(QStringLiteral("Skyvane"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setStyle(new skyvane::NoAltMenuStyle);
+
+    skyvane::Pictures pictures;
+    try {
+        pictures = skyvane::loadPictures();
+    } catch (const skyvane::PictureError& error) {
+        skyvane::endWithError(QString::fromUtf8(error.what()), skyvane::kExitPictureError);
+    }
+    skyvane::Form1 window(pictures);
     window.show();
     return QApplication::exec();
 }

@@ -1,0 +1,52 @@
+#pragma once
+// A shown Form1 with the real pictures, and helpers to act on it while a game runs.
+
+#include "game/Game.h"
+#include "ui/Form1.h"
+#include "ui/Pictures.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace skyvane::testing {
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window = std::make_unique<Form1>(loadPictures());
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    void TearDown() override
+    {
+        window.reset();
+        // A close ends every event loop and leaves later ones ending at once, as the program
+        // would; one turn of the main loop starts the next test afresh.
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QCoreApplication::exec();
+    }
+
+    QAction* action(const char* name) const { return window->findChild<QAction*>(QString::fromUtf8(name)); }
+
+    // Runs work after delayMs of the event loop (also of a running game's pump).
+    static void after(int delayMs, std::function<void()> work) { QTimer::singleShot(delayMs, std::move(work)); }
+
+    // The open modal box, once the event loop has shown it.
+    static QMessageBox* openBox() { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }
+
+    void key(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, bool autoRepeat = false)
+    {
+        QKeyEvent event(type, key, modifiers, QString(), autoRepeat);
+        QApplication::sendEvent(window.get(), &event);
+    }
+
+    std::unique_ptr<Form1> window;
+};
+
+} // namespace skyvane::testing

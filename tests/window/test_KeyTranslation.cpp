@@ -1,0 +1,85 @@
+// Key events reach the handlers once each, with virtual-key codes and the mask after the event.
+#include "WindowFixture.h"
+
+#include "game/GameState.h"
+#include "ui/KeyTranslation.h"
+
+using namespace skyvane;
+using skyvane::testing::WindowTest;
+
+namespace {
+QKeyEvent nativeKey(QEvent::Type type, int key, quint32 keysym, Qt::KeyboardModifiers reported = Qt::NoModifier)
+{
+    return QKeyEvent(type, key, reported, 50, keysym, 0);
+}
+constexpr quint32 kShiftL = 0xffe1, kShiftR = 0xffe2, kControlL = 0xffe3, kAltL = 0xffe9, kLetterZ = 0x7a;
+} // namespace
+
+TEST(VirtualKeyCode, MapsTheGamesKeysAndOthersToTheirCodes)
+{
+    const std::vector<std::tuple<int, Qt::KeyboardModifiers, int>> cases{
+        {Qt::Key_Left, Qt::NoModifier, 37},   {Qt::Key_Up, Qt::NoModifier, 38},     {Qt::Key_Right, Qt::NoModifier, 39},
+        {Qt::Key_Down, Qt::NoModifier, 40},   {Qt::Key_Escape, Qt::NoModifier, 27}, {Qt::Key_X, Qt::ShiftModifier, 88},
+        {Qt::Key_Z, Qt::NoModifier, 90},      {Qt::Key_Shift, Qt::ShiftModifier, 16}, {Qt::Key_Control, Qt::NoModifier, 17},
+        {Qt::Key_Alt, Qt::NoModifier, 18},    {Qt::Key_Space, Qt::NoModifier, 32},  {Qt::Key_Exclam, Qt::ShiftModifier, 49},
+        {Qt::Key_F1, Qt::NoModifier, 112},    {Qt::Key_5, Qt::KeypadModifier, 101}, {Qt::Key_Plus, Qt::KeypadModifier, 107},
+        {Qt::Key_unknown, Qt::NoModifier, 0},
+    };
+    for (const auto& [key, modifiers, code] : cases)
+        EXPECT_EQ(virtualKeyCode(QKeyEvent(QEvent::KeyPress, key, modifiers)), code) << std::hex << key;
+}
+
+TEST(ShiftState, TracksBothShiftKeysFromARealKeyboard)
+{
+    ShiftState shift;
+    // A second Shift press reports no modifiers on X11; tracking the keys stays exact.
+    EXPECT_EQ(shift.afterEvent(nativeKey(QEvent::KeyPress, Qt::Key_Shift, kShiftL, Qt::ShiftModifier)), 1);
+    EXPECT_EQ(shift.afterEvent(nativeKey(QEvent::KeyPress, Qt::Key_Shift, kShiftR)), 1);
+    EXPECT_EQ(shift.afterEvent(nativeKey(QEvent::KeyRelease, Qt::Key_Shift, kShiftL)), 1) << "right Shift still held";
+    EXPECT_EQ(shift.afterEvent(nativeKey(QEvent::KeyPress, Qt::Key_Z, kLetterZ)), 1);
+    EXPECT_EQ(shift.afterEvent(nativeKey(QEvent::KeyRelease, Qt::Key_Shift, kShiftR)), 0);
+    EXPECT_EQ(shift.afterEvent(nativeKey(QEvent::KeyPress, Qt::Key_Control, kControlL)), 2);
+    EXPECT_EQ(shift.afterEvent(nativeKey(QEvent::KeyPress, Qt::Key_Alt, kAltL)), 6);
+    EXPECT_EQ(shift.afterEvent(nativeKey(QEvent::KeyRelease, Qt::Key_Control, kControlL)), 4);
+    shift.resync(Qt::NoModifier);
+    EXPECT_EQ(shift.afterEvent(nativeKey(QEvent::KeyPress, Qt::Key_Z, kLetterZ)), 0) << "re-synced on activation";
+}
+
+TEST_F(WindowTest, EveryPressAndRealReleaseReachesTheHandlersAutoRepeatReleasesDoNot)
+{
+    GameState& s = window->state();
+    key(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
+    EXPECT_EQ(s.Steer[0], -1);
+    key(QEvent::KeyRelease, Qt::Key_Left, Qt::NoModifier, true);
+    EXPECT_EQ(s.Steer[0], -1) << "an auto-repeat release is dropped";
+    key(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier, true);
+    key(QEvent::KeyRelease, Qt::Key_Left, Qt::NoModifier);
+    EXPECT_EQ(s.Steer[0], 0);
+
+    // Modifier keys are made as the platform makes them: with the state before the event,
+    // which QKeyEvent::modifiers() turns into the state after it.
+    key(QEvent::KeyPress, Qt::Key_Shift, Qt::NoModifier);
+    EXPECT_EQ(s.Thrust[1], 1);
+    key(QEvent::KeyPress, Qt::Key_X, Qt::ShiftModifier);
+    EXPECT_EQ(s.Steer[1], 1);
+    key(QEvent::KeyRelease, Qt::Key_X, Qt::ShiftModifier);
+    EXPECT_EQ(s.Thrust[1], 1) << "Shift still held";
+    key(QEvent::KeyRelease, Qt::Key_Shift, Qt::ShiftModifier);
+    EXPECT_EQ(s.Thrust[1], 0);
+
+    key(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+    EXPECT_EQ(s.Thrust[0], 1);
+    key(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    key(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier);
+    EXPECT_EQ(s.Thrust[0], 0);
+}
+
+TEST_F(WindowTest, TappingAltLeavesTheArrowKeysWithTheGame)
+{
+    QWindow* handle = window->windowHandle();
+    QTest::keyClick(handle, Qt::Key_Alt);
+    QTest::keyPress(handle, Qt::Key_Right);
+    EXPECT_EQ(window->state().Steer[0], 1);
+    QTest::keyRelease(handle, Qt::Key_Right);
+    EXPECT_EQ(window->state().Steer[0], 0);
+}

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The real program in a private Xvfb: title at start, a game after Ctrl+S, the title back
+# after Esc, and a clean exit through the menu's quit command.
+set -euo pipefail
+game=$1
+title=$2
+source "$(dirname "$0")/xvfb_lib.sh"
+
+start_xvfb
+start_game "$game"
+fail() { echo "FAIL: $*"; cp "$WORK"/*.png /tmp/ 2>/dev/null || true; exit 1; }
+
+[ "$WIN_W" -eq 320 ] || fail "window width $WIN_W"
+shot start
+convert "$WORK/start.png" -crop 320x240+0+0 +repage "$WORK/start_play.png"
+[ "$(differing_pixels "$WORK/start_play.png" "$title")" -eq 0 ] || fail "the title picture is not shown"
+[ "$(convert "$WORK/start.png" -crop 320x1+0+240 +repage -format '%[fx:mean]' info:)" = 1 ] || fail "bottom row not white"
+
+xdotool key ctrl+s
+sleep 0.6
+shot flight
+[ "$(differing_pixels "$WORK/flight.png" "$WORK/start.png")" -gt 30000 ] || fail "the title did not go away"
+[ "$(share_of '#000000' "$WORK/flight.png")" -ge 80 ] || fail "the play area is not black"
+
+xdotool key Escape
+sleep 0.5
+shot after
+[ "$(differing_pixels "$WORK/after.png" "$WORK/start.png")" -eq 0 ] || fail "the title did not come back"
+
+choose_menu_item 20 1
+code=$(wait_exit 5)
+[ "$code" = 0 ] || fail "exit code $code after the quit command"
+if grep -v -E 'XGetInputFocus' "$WORK/stderr" | grep -q .; then fail "error output: $(cat "$WORK/stderr")"; fi
+echo "window smoke test passed"

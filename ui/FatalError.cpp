@@ -1,0 +1,20 @@
+#include "FatalError.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace skyvane {
+
+void endWithError(const QString& message, int exitCode)
+{
+    std::fprintf(stderr, "skyvane: %s\n", message.toLocal8Bit().constData());
+    std::fflush(stderr);
+    if (QApplication::instance())
+        QMessageBox::critical(nullptr, QStringLiteral("Skyvane"), message);
+    std::exit(exitCode);
+}
+
+} // namespace skyvane

@@ -1,0 +1,31 @@
+#pragma once
+// The end of the program after a run-time error: a message box and standard error.
+
+#include <QString>
+
+namespace skyvane {
+
+constexpr int kExitRuntimeError = 3;
+constexpr int kExitPictureError = 2;
+
+// Shows the message (on a display that has one), writes it to standard error and ends
+// the program with exitCode.
+[[noreturn]] void endWithError(const QString& message, int exitCode);
+
+// Runs work; a run-time error of the game inside it ends the program as above.
+template <typename Work>
+void runGuarded(Work&& work);
+
+} // namespace skyvane
+
+#include "game/Checked.h"
+
+template <typename Work>
+void skyvane::runGuarded(Work&& work)
+{
+    try {
+        work();
+    } catch (const RangeError& error) {
+        endWithError(QString::fromUtf8(error.what()), kExitRuntimeError);
+    }
+}

@@ -1,0 +1,20 @@
+#pragma once
+// Tapping Alt must not give the menu bar the keyboard: the arrow keys belong to the game.
+
+#include <QProxyStyle>
+
+namespace skyvane {
+
+class NoAltMenuStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == QStyle::SH_MenuBar_AltKeyNavigation)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+} // namespace skyvane
