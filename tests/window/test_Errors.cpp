@@ -1,8 +1,14 @@
-// Loading the embedded pictures, and the clear error a damaged one gives.
+// Loading the embedded pictures, the clear error a damaged one gives, and how run-time
+// errors end the program.
+#include "game/GameState.h"
+#include "ui/FatalError.h"
 #include "ui/Pictures.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 using namespace skyvane;
@@ -40,4 +46,20 @@ TEST(Pictures, ADamagedOrMissingPictureIsAClearError)
             EXPECT_NE(std::string(error.what()).find(path.toStdString()), std::string::npos) << error.what();
         }
     }
+}
+
+TEST(RunTimeErrors, EndTheProgramWithABoxAMessageOnStandardErrorAndACode)
+{
+    EXPECT_EXIT(
+        {
+            QTimer::singleShot(50, [] {
+                if (QWidget* box = QApplication::activeModalWidget())
+                    box->close();
+            });
+            runGuarded([] {
+                GameState s;
+                s.RocketX[0] = 40000;
+            });
+        },
+        ::testing::ExitedWithCode(kExitRuntimeError), "skyvane: Overflow: RocketX\\(0\\) = 40000 is outside");
 }
