@@ -1,0 +1,84 @@
+#include "tools/drawassets/WindowIcon.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace skyvane::drawassets {
+
+namespace {
+
+QColor grey(int level) { return QColor(level, level, level); }
+
+// A dark rim keeps the white rocket visible on light title bars too.
+const QColor kRim = grey(64);
+
+} // namespace
+
+QImage WindowIcon::draw()
+{
+    QImage icon(Size, Size, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    // Drawn nose up in its own frame, then turned so that the nose points to the upper left.
+    // Light from the top of the icon falls on the frame's right side.
+    painter.translate(16.0, 16.0);
+    painter.rotate(-45.0);
+    painter.scale(0.94, 0.94);
+    const QPen rim(kRim, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+
+    QPainterPath fins;
+    fins.moveTo(-4.2, 4.0);
+    fins.lineTo(-8.6, 11.0);
+    fins.lineTo(-8.6, 14.2);
+    fins.lineTo(-4.2, 11.5);
+    fins.closeSubpath();
+    fins.moveTo(4.2, 4.0);
+    fins.lineTo(8.6, 11.0);
+    fins.lineTo(8.6, 14.2);
+    fins.lineTo(4.2, 11.5);
+    fins.closeSubpath();
+    painter.setPen(rim);
+    painter.setBrush(grey(200));
+    painter.drawPath(fins);
+
+    QPainterPath nozzle;
+    nozzle.moveTo(-2.6, 12.0);
+    nozzle.lineTo(2.6, 12.0);
+    nozzle.lineTo(3.4, 15.2);
+    nozzle.lineTo(-3.4, 15.2);
+    nozzle.closeSubpath();
+    painter.setBrush(grey(120));
+    painter.drawPath(nozzle);
+
+    QPainterPath body;
+    body.moveTo(-4.2, 12.0);
+    body.lineTo(-4.2, -6.0);
+    body.cubicTo(-4.2, -11.0, -1.8, -15.0, 0.0, -17.5);
+    body.cubicTo(1.8, -15.0, 4.2, -11.0, 4.2, -6.0);
+    body.lineTo(4.2, 12.0);
+    body.closeSubpath();
+    QLinearGradient across(-4.2, 0, 4.2, 0);
+    across.setColorAt(0.0, grey(170));
+    across.setColorAt(0.6, grey(255));
+    across.setColorAt(1.0, grey(225));
+    painter.setBrush(across);
+    painter.drawPath(body);
+
+    // Middle fin seen edge-on, and a porthole.
+    painter.setPen(QPen(kRim, 1.6, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(0.0, 6.0), QPointF(0.0, 13.5));
+    painter.setPen(rim);
+    QLinearGradient glass(-2.0, -6.0, 2.0, -2.0);
+    glass.setColorAt(0.0, QColor(150, 190, 235));
+    glass.setColorAt(1.0, QColor(40, 70, 130));
+    painter.setBrush(glass);
+    painter.drawEllipse(QPointF(0.0, -4.0), 2.2, 2.2);
+    painter.end();
+
+    return icon.convertToFormat(QImage::Format_ARGB32);
+}
+
+} // namespace skyvane::drawassets
