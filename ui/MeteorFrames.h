@@ -2,6 +2,7 @@
 // The ten meteor frames of the strip, read once into a form the scaler samples quickly.
 
 #include "SpriteRaster.h"
+#include "game/GameConstants.h"
 
 #include <QImage>
 
@@ -15,8 +16,8 @@ namespace skyvane {
 // outside it the mask is white and the image black, which leaves any destination as it is.
 class MeteorFrames {
 public:
-    static constexpr int kCellSize = 100;
-    static constexpr int kFrameCount = 10;
+    static constexpr int kCellSize = kMeteorFrameSize;
+    static constexpr int kFrameCount = kMeteorFrames;
 
     // The frames at (100 k, 0) of the meteor surface, their masks 100 pixels lower.
     explicit MeteorFrames(const QImage& meteorSurface);

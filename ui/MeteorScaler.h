@@ -16,7 +16,7 @@ public:
     explicit MeteorScaler(const QImage& meteorSurface);
 
     // Draws frame 0..9 at size 1..150 with its top left corner at (left, top), clipped to the
-    // target. Returns whether any pixel of the target was visited.
+    // target. Returns whether the square overlaps the target.
     bool draw(const PixelRows& target, int left, int top, int size, int frame);
 
 private:

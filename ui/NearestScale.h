@@ -2,6 +2,7 @@
 // Nearest-pixel sampling of a 100-pixel meteor cell side onto every size from 1 to 150.
 
 #include "SpriteRaster.h"
+#include "game/GameConstants.h"
 
 #include <cstdint>
 #include <vector>
@@ -12,8 +13,8 @@ namespace skyvane {
 // the same for rows and columns, so a mask and its image scale in register.
 class NearestScale {
 public:
-    static constexpr int kSourceSize = 100;
-    static constexpr int kLargestSize = 150;
+    static constexpr int kSourceSize = kMeteorFrameSize;
+    static constexpr int kLargestSize = kMeteorPassSize;
 
     NearestScale();
 

@@ -1,6 +1,8 @@
 #pragma once
 // The retained images the game draws on and copies from, made once with the window.
 
+#include "game/GameConstants.h"
+
 #include <QColor>
 #include <QImage>
 
@@ -10,8 +12,8 @@ namespace skyvane {
 // Format_RGB32. Nothing here is reallocated after construction.
 class Surfaces {
 public:
-    static constexpr int kWindowWidth = 320;
-    static constexpr int kWindowHeight = 241;
+    static constexpr int kWindowWidth = kPlayAreaWidth;
+    static constexpr int kWindowHeight = kClientHeight;
     static constexpr int kMeteorSurfaceWidth = 1150;   // the strip plus the 150 px scratch squares
     static constexpr int kMeteorSurfaceHeight = 350;
     static constexpr QRgb kWindowWhite = 0xFFFFFFFF;    // the window's background colour
