@@ -16,6 +16,7 @@
 #include "platform/DeterministicRandom.h"
 #include "platform/QtEventPump.h"
 #include "platform/SystemTickCounter.h"
+#include "platform/X11CloseRequests.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -65,6 +66,7 @@ struct Form1::Parts {
     std::unique_ptr<Game> game;
     PlayerCountActions playerCount;
     ShiftState shift;
+    std::unique_ptr<X11CloseRequests> closeRequests;
 };
 
 Form1::Form1(const Pictures& pictures)
@@ -80,6 +82,7 @@ Form1::Form1(const Pictures& pictures)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setFocusPolicy(Qt::StrongFocus);
     placeAtScreenCentre();
+    parts_->closeRequests = std::make_unique<X11CloseRequests>(*this, [this] { Form_QueryUnload(); });
 }
 
 Form1::~Form1() = default;

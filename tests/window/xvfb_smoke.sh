@@ -19,7 +19,7 @@ convert "$WORK/start.png" -crop 320x240+0+0 +repage "$WORK/start_play.png"
 xdotool key ctrl+s
 sleep 0.6
 shot flight
-[ "$(differing_pixels "$WORK/flight.png" "$WORK/start.png")" -gt 30000 ] || fail "the title did not go away"
+[ "$(differing_pixels "$WORK/flight.png" "$WORK/start.png")" -gt 5000 ] || fail "the title did not go away"
 [ "$(share_of '#000000' "$WORK/flight.png")" -ge 80 ] || fail "the play area is not black"
 
 xdotool key Escape
