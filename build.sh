@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Skyvane's two entry points on a Debian 12 machine:
 #   ./build.sh run    install what is missing, build, start the game
-#   ./build.sh test   install what is missing, build, run every test
+#   ./build.sh test   install what is missing, build, run every test: the suite, the suite
+#                     again under AddressSanitizer and UndefinedBehaviorSanitizer, and a
+#                     bounded fuzzing run of the replay script reader
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -10,11 +12,40 @@ usage() { echo "usage: $0 run|test" >&2; exit 64; }
 
 scripts/install-deps.sh
 jobs=$(nproc)
+fuzz_seconds=${SKYVANE_FUZZ_SECONDS:-60}
 
 build() {  # build DIR [cmake options...]
   local dir=$1; shift
   cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
   cmake --build "$dir" -j"$jobs"
+}
+
+run_suite() {
+  build build
+  ctest --test-dir build --output-on-failure -j"$jobs"
+}
+
+run_sanitized_suite() {
+  build build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKYVANE_SANITIZE=ON -DSKYVANE_BENCHMARKS=OFF
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+  LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0" \
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+    ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
+}
+
+run_fuzzer() {
+  CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKYVANE_FUZZ=ON \
+    -DBUILD_TESTING=OFF -DSKYVANE_BENCHMARKS=OFF >/dev/null
+  cmake --build build-fuzz -j"$jobs" --target replay_script_fuzzer
+  local corpus
+  corpus=$(mktemp -d)
+  cp tests/replay/scripts/errors_*.replay tests/replay/scripts/star_course.replay "$corpus"
+  echo "Fuzzing the replay script reader for ${fuzz_seconds} s"
+  build-fuzz/tests/fuzz/replay_script_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -max_len=4096 \
+    -print_final_stats=1 "$corpus" 2>&1 | tail -n 4
+  local status=${PIPESTATUS[0]}
+  rm -rf "$corpus"
+  return "$status"
 }
 
 case "$1" in
@@ -23,8 +54,10 @@ case "$1" in
     exec build/skyvane
     ;;
   test)
-    build build
-    ctest --test-dir build --output-on-failure -j"$jobs"
+    run_suite
+    run_sanitized_suite
+    run_fuzzer
+    echo "All tests passed."
     ;;
   *) usage ;;
 esac

@@ -14,7 +14,9 @@ void endWithError(const QString& message, int exitCode)
     std::fflush(stderr);
     if (QApplication::instance())
         QMessageBox::critical(nullptr, QStringLiteral("Skyvane"), message);
-    std::exit(exitCode);
+    std::fflush(stdout);
+    std::_Exit(exitCode);  // at once: nothing of the failed game may run on
+
 }
 
 } // namespace skyvane

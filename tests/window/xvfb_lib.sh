@@ -69,14 +69,14 @@ choose_menu_item() {
   xdotool key Return
 }
 
-# wait_exit SECONDS: waits for the game to end; prints its exit code, or "timeout".
+# wait_exit SECONDS: waits for the game to end; sets GAME_EXIT to its exit code, or "timeout".
 wait_exit() {
   local deadline=$((SECONDS + $1))
   while kill -0 "$GAME_PID" 2>/dev/null; do
-    if [ $SECONDS -ge $deadline ]; then echo timeout; return; fi
-    sleep 0.05
+    if [ $SECONDS -ge $deadline ]; then GAME_EXIT=timeout; return; fi
+    sleep 0.02
   done
-  wait "$GAME_PID"
-  echo $?
+  GAME_EXIT=0
+  wait "$GAME_PID" || GAME_EXIT=$?
   GAME_PID=
 }

@@ -28,7 +28,7 @@ shot after
 [ "$(differing_pixels "$WORK/after.png" "$WORK/start.png")" -eq 0 ] || fail "the title did not come back"
 
 choose_menu_item 20 1
-code=$(wait_exit 5)
-[ "$code" = 0 ] || fail "exit code $code after the quit command"
+wait_exit 5
+[ "$GAME_EXIT" = 0 ] || fail "exit code $GAME_EXIT after the quit command"
 if grep -v -E 'XGetInputFocus' "$WORK/stderr" | grep -q .; then fail "error output: $(cat "$WORK/stderr")"; fi
 echo "window smoke test passed"
