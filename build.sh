@@ -37,15 +37,19 @@ run_fuzzer() {
   CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKYVANE_FUZZ=ON \
     -DBUILD_TESTING=OFF -DSKYVANE_BENCHMARKS=OFF >/dev/null
   cmake --build build-fuzz -j"$jobs" --target replay_script_fuzzer
-  local corpus
-  corpus=$(mktemp -d)
-  cp tests/replay/scripts/errors_*.replay tests/replay/scripts/star_course.replay "$corpus"
+  local work
+  work=$(mktemp -d)
+  mkdir "$work/corpus"
+  cp tests/replay/scripts/errors_*.replay tests/replay/scripts/star_course.replay "$work/corpus"
   echo "Fuzzing the replay script reader for ${fuzz_seconds} s"
-  build-fuzz/tests/fuzz/replay_script_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -max_len=4096 \
-    -print_final_stats=1 "$corpus" 2>&1 | tail -n 4
-  local status=${PIPESTATUS[0]}
-  rm -rf "$corpus"
-  return "$status"
+  if ! build-fuzz/tests/fuzz/replay_script_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -max_len=4096 \
+      -artifact_prefix="$PWD/build-fuzz/" -print_final_stats=1 "$work/corpus" >"$work/log" 2>&1; then
+    tail -n 60 "$work/log"
+    echo "The fuzzer found a failing input; it is kept in build-fuzz/."
+    return 1
+  fi
+  grep -E '^Done|number_of_executed_units' "$work/log"
+  rm -rf "$work"
 }
 
 case "$1" in

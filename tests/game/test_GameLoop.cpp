@@ -182,3 +182,19 @@ TEST(GameLoop, AStartBetweenGamesRunsAWholeGame)
     EXPECT_EQ(h.state.Playing, 0);
     EXPECT_EQ(count(h.trace.str(), "ClearSurface"), 1);
 }
+
+TEST(Pacing, WholeGamesAcrossBothWrapsOfTheCounterLoseAtMostOneFrame)
+{
+    // 2^31 ms, where the count turns negative, and 2^32 ms, where it turns back to 0.
+    // Readings of -10 and 10 share step 0 around the second wrap: one frame is lost there.
+    for (const std::int32_t start : {std::numeric_limits<std::int32_t>::max() - 1000, -1010}) {
+        GameHarness h;
+        h.startAt(start);
+        int framesRun = 0;
+        for (int pass = 0; pass < 100; ++pass) {
+            ASSERT_NO_THROW(h.frame());
+            framesRun += count(h.takeTrace(), "ClearPlayArea");
+        }
+        EXPECT_EQ(framesRun, 99) << "from " << start;
+    }
+}

@@ -169,3 +169,18 @@ TEST_F(WindowTest, QuitWithAHelpBoxOpenDuringAGameEndsTheGame)
     EXPECT_FALSE(window->game().isRunning());
     EXPECT_EQ(openBox(), nullptr);
 }
+
+TEST_F(WindowTest, ClosingDuringTheFinaleReturnsAtOnceWithoutTheTail)
+{
+    QString caption;
+    after(100, [&] { window->state().Progress = 1199; });
+    after(250, [&] {
+        caption = window->label1().text();
+        window->close();
+    });
+    action("スタート")->trigger();
+    EXPECT_EQ(caption, "Clear!Good Luck!");
+    EXPECT_GT(window->state().Progress, 1200);
+    EXPECT_FALSE(window->image1().isVisible()) << "no tail";
+    EXPECT_FALSE(window->game().isRunning());
+}
