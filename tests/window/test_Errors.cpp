@@ -50,6 +50,7 @@ TEST(Pictures, ADamagedOrMissingPictureIsAClearError)
 
 TEST(RunTimeErrors, EndTheProgramWithABoxAMessageOnStandardErrorAndACode)
 {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");  // Qt runs threads: start the child afresh
     EXPECT_EXIT(
         {
             QTimer::singleShot(50, [] {
