@@ -1,6 +1,5 @@
 #include "Form1.h"
 
-#include "ClientArea.h"
 #include "FatalError.h"
 #include "FormControls.h"
 #include "HelpBox.h"
@@ -59,7 +58,8 @@ struct Form1::Parts {
     SystemTickCounter clock;
     DeterministicRandom random;
     QtEventPump pump;
-    ClientArea* clientArea = nullptr;
+    QImage title;
+    ImageControl* clientArea = nullptr;
     ImageControl* image1 = nullptr;
     QLabel* label1 = nullptr;
     std::unique_ptr<FormControls> controls;
@@ -95,7 +95,8 @@ QLabel& Form1::label1() const { return *parts_->label1; }
 
 void Form1::createControls(const Pictures& pictures)
 {
-    auto* clientArea = new ClientArea(parts_->surfaces.window(), this);
+    // The client area shows the window surface; Image1 and Label1 lie above it.
+    auto* clientArea = new ImageControl(parts_->surfaces.window(), this);
     setCentralWidget(clientArea);
 
     auto* label1 = new QLabel(clientArea);
@@ -116,7 +117,8 @@ void Form1::createControls(const Pictures& pictures)
     label1->setText(QString::fromUtf8(kGameOverCaption));
     label1->hide();
 
-    auto* image1 = new ImageControl(pictures.title, clientArea);
+    parts_->title = pictures.title;
+    auto* image1 = new ImageControl(parts_->title, clientArea);
     image1->setObjectName(QStringLiteral("Image1"));
     image1->move(0, 0);
 

@@ -1,5 +1,7 @@
 #pragma once
-// An image control: a picture drawn over the window surface at its own size, never focused.
+// A picture drawn at its own size with nearest-neighbour scaling, so that high-DPI screens
+// get crisp pixel blocks; never focused. It keeps a reference, not a copy: the window
+// surface it may show is written on every frame.
 
 #include <QImage>
 #include <QWidget>
@@ -16,7 +18,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage picture_;
+    const QImage& picture_;
 };
 
 } // namespace skyvane

@@ -1,5 +1,6 @@
 #include "tools/drawassets/FinalePicture.h"
 
+#include "tools/drawassets/PaintKit.h"
 #include "tools/drawassets/PaletteImage.h"
 #include "tools/drawassets/SpriteCell.h"
 
@@ -13,14 +14,12 @@ namespace skyvane::drawassets {
 namespace {
 
 // Light from the upper left, as in the other pictures; the far limbs are a step darker.
-QColor grey(int level) { return QColor(level, level, level); }
-
 const QColor kOutline = grey(79);
 
 void strokeLimb(QPainter& painter, const QPainterPath& path, double width, const QBrush& fill)
 {
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kOutline, width + 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(roundPen(kOutline, width + 1.6));
     painter.drawPath(path);
     painter.setPen(QPen(fill, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(path);
@@ -28,9 +27,7 @@ void strokeLimb(QPainter& painter, const QPainterPath& path, double width, const
 
 void fillOutlined(QPainter& painter, const QPainterPath& path, const QBrush& fill)
 {
-    painter.setPen(QPen(kOutline, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(fill);
-    painter.drawPath(path);
+    fillPath(painter, path, fill, roundPen(kOutline, 1.0));
 }
 
 QLinearGradient litFromUpperLeft(QPointF from, QPointF to, int bright, int dark)
@@ -89,18 +86,7 @@ QImage FinalePicture::draw()
     tube.cubicTo(1.0, -15.0, 3.4, -12.5, 3.4, -9.0);
     tube.lineTo(3.4, 12.5);
     tube.closeSubpath();
-    QPainterPath fins;
-    fins.moveTo(-3.4, 5.0);
-    fins.lineTo(-6.0, 10.5);
-    fins.lineTo(-6.0, 14.0);
-    fins.lineTo(-3.4, 12.5);
-    fins.closeSubpath();
-    fins.moveTo(3.4, 5.0);
-    fins.lineTo(6.0, 10.5);
-    fins.lineTo(6.0, 14.0);
-    fins.lineTo(3.4, 12.5);
-    fins.closeSubpath();
-    fillOutlined(painter, fins, grey(150));
+    fillOutlined(painter, mirroredFins({3.4, 5.0}, {6.0, 10.5}, {6.0, 14.0}, {3.4, 12.5}), grey(150));
     QLinearGradient across(-3.4, 0, 3.4, 0);
     across.setColorAt(0.0, grey(250));
     across.setColorAt(0.45, grey(232));

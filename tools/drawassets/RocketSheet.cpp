@@ -1,5 +1,6 @@
 #include "tools/drawassets/RocketSheet.h"
 
+#include "tools/drawassets/PaintKit.h"
 #include "tools/drawassets/PaletteImage.h"
 #include "tools/drawassets/SpriteCell.h"
 
@@ -12,8 +13,6 @@
 namespace skyvane::drawassets {
 
 namespace {
-
-QColor grey(int level) { return QColor(level, level, level); }
 
 const QColor kOutline = grey(72);
 const QColor kBootDark(44, 44, 50);
@@ -85,9 +84,7 @@ QLinearGradient acrossGradient(double left, double right, int edge, int peak)
 
 void fillOutlined(QPainter& painter, const QPainterPath& path, const QBrush& brush, double width = 0.9)
 {
-    painter.setPen(QPen(kOutline, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(brush);
-    painter.drawPath(path);
+    fillPath(painter, path, brush, roundPen(kOutline, width));
 }
 
 void drawTube(QPainter& painter, double cx, const View& v)
@@ -171,7 +168,7 @@ void drawLeg(QPainter& painter, const Leg& leg)
     boot.lineTo(leg.foot);
 
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kOutline, 5.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(roundPen(kOutline, 5.4));
     painter.drawPath(suit);
     painter.setPen(QPen(kBootDark, 5.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(boot);

@@ -1,5 +1,6 @@
 #include "tools/drawassets/TitlePicture.h"
 
+#include "tools/drawassets/PaintKit.h"
 #include "tools/drawassets/PaletteImage.h"
 #include "tools/drawassets/Prng.h"
 
@@ -27,8 +28,6 @@ const QRectF kNameBounds(212, 197, 87, 26);
 
 // Light falls from the upper left on everything in the picture.
 const QPointF kLight = QPointF(-0.6, -0.8);
-
-QColor grey(int level) { return QColor(level, level, level); }
 
 const QColor kSeam = grey(70);
 
@@ -61,9 +60,7 @@ QLinearGradient across(QPointF a, QPointF b, double halfWidth, int bright, int d
 
 void fillSeamed(QPainter& painter, const QPainterPath& path, const QBrush& brush, double seam = 1.4)
 {
-    painter.setPen(QPen(kSeam, seam, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(brush);
-    painter.drawPath(path);
+    fillPath(painter, path, brush, roundPen(kSeam, seam));
 }
 
 // A padded limb: a chain of bulging rings from `from` to `to`.

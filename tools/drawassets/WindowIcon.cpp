@@ -1,5 +1,7 @@
 #include "tools/drawassets/WindowIcon.h"
 
+#include "tools/drawassets/PaintKit.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -7,8 +9,6 @@
 namespace skyvane::drawassets {
 
 namespace {
-
-QColor grey(int level) { return QColor(level, level, level); }
 
 // A dark rim keeps the white rocket visible on light title bars too.
 const QColor kRim = grey(64);
@@ -27,19 +27,9 @@ QImage WindowIcon::draw()
     painter.translate(16.0, 16.0);
     painter.rotate(-45.0);
     painter.scale(0.94, 0.94);
-    const QPen rim(kRim, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    const QPen rim = roundPen(kRim, 1.2);
 
-    QPainterPath fins;
-    fins.moveTo(-4.2, 4.0);
-    fins.lineTo(-8.6, 11.0);
-    fins.lineTo(-8.6, 14.2);
-    fins.lineTo(-4.2, 11.5);
-    fins.closeSubpath();
-    fins.moveTo(4.2, 4.0);
-    fins.lineTo(8.6, 11.0);
-    fins.lineTo(8.6, 14.2);
-    fins.lineTo(4.2, 11.5);
-    fins.closeSubpath();
+    const QPainterPath fins = mirroredFins({4.2, 4.0}, {8.6, 11.0}, {8.6, 14.2}, {4.2, 11.5});
     painter.setPen(rim);
     painter.setBrush(grey(200));
     painter.drawPath(fins);
