@@ -1,109 +1,68 @@
-// The key handlers: which cells a press or release sets, with the shift mask after the event.
+// The key handlers: which cells a sequence of presses and releases leaves, with the shift
+// mask as it is after each event (1 Shift, 2 Ctrl, 4 Alt).
 #include "input/KeyHandlers.h"
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace skyvane;
 
 namespace {
-constexpr std::int16_t kNone = 0;
-constexpr std::int16_t kShift = ShiftMask::Shift;
-constexpr std::int16_t kShiftCtrl = ShiftMask::Shift | ShiftMask::Ctrl;
-constexpr std::int16_t kDown = 40;
-constexpr std::int16_t kShiftKey = 16;
-constexpr std::int16_t kCtrlKey = 17;
+
+struct Event {
+    bool press;
+    int code;
+    int shift;
+};
+
+struct Scenario {
+    const char* what;
+    std::vector<Event> events;
+    int steer0, steer1, thrust0, thrust1, playing;
+};
+
+constexpr int kShiftKey = 16, kCtrlKey = 17, kDown = 40, kA = 65;
+constexpr bool kDownEvent = true, kUpEvent = false;
+
+const std::vector<Scenario> kScenarios{
+    {"the steering key pressed last rules", {{kDownEvent, 37, 0}, {kDownEvent, 39, 0}, {kUpEvent, 37, 0}}, 1, 0, 0, 0, -1},
+    {"releasing the ruling key clears the cell though the other is held",
+     {{kDownEvent, 37, 0}, {kDownEvent, 39, 0}, {kUpEvent, 39, 0}}, 0, 0, 0, 0, -1},
+    {"player 2 steers with Z and X", {{kDownEvent, 90, 0}, {kDownEvent, 88, 0}, {kUpEvent, 90, 0}}, 0, 1, 0, 0, -1},
+    {"up arrow holds player 1's thrust", {{kDownEvent, 38, 0}}, 0, 0, 1, 0, -1},
+    {"releasing up clears it whatever the mask", {{kDownEvent, 38, 0}, {kUpEvent, 38, 1}}, 0, 0, 0, 0, -1},
+    {"Shift alone gives player 2 thrust", {{kDownEvent, kShiftKey, 1}}, 0, 0, 0, 1, -1},
+    {"an arrow released with Shift held keeps it", {{kDownEvent, kShiftKey, 1}, {kUpEvent, 37, 1}}, 0, 0, 0, 1, -1},
+    {"any release with no modifier left clears it", {{kDownEvent, kShiftKey, 1}, {kUpEvent, kA, 0}}, 0, 0, 0, 0, -1},
+    {"an arrow pressed with Shift held sets it too", {{kDownEvent, 39, 1}}, 1, 0, 0, 1, -1},
+    {"Shift with Ctrl gives none", {{kDownEvent, kCtrlKey, 2}, {kDownEvent, kShiftKey, 3}}, 0, 0, 0, 0, -1},
+    {"Shift released while Ctrl is held keeps it",
+     {{kDownEvent, kShiftKey, 1}, {kDownEvent, kCtrlKey, 3}, {kUpEvent, kShiftKey, 2}}, 0, 0, 0, 1, -1},
+    {"Ctrl's release then clears it",
+     {{kDownEvent, kShiftKey, 1}, {kDownEvent, kCtrlKey, 3}, {kUpEvent, kShiftKey, 2}, {kUpEvent, kCtrlKey, 0}}, 0, 0, 0, 0, -1},
+    {"the down arrow and Ctrl change nothing on press", {{kDownEvent, kDown, 0}, {kDownEvent, kCtrlKey, 2}}, 0, 0, 0, 0, -1},
+    {"Esc with Shift alone ends the game and sets thrust", {{kDownEvent, 27, 1}, {kUpEvent, 27, 1}}, 0, 0, 0, 1, 0},
+};
+
 } // namespace
 
-TEST(KeyHandlers, TheSteeringKeyPressedLastRules)
+TEST(KeyHandlers, EachScenarioLeavesTheCellsTheRulesGive)
 {
-    GameState s;
-    Form_KeyDown(s, KeyCode::Left, kNone);
-    Form_KeyDown(s, KeyCode::Right, kNone);
-    EXPECT_EQ(s.Steer[0], 1);
-    Form_KeyUp(s, KeyCode::Left, kNone);
-    EXPECT_EQ(s.Steer[0], 1) << "releasing the key that no longer rules leaves the cell";
-    Form_KeyDown(s, KeyCode::Left, kNone);
-    Form_KeyUp(s, KeyCode::Right, kNone);
-    EXPECT_EQ(s.Steer[0], -1);
-    Form_KeyDown(s, KeyCode::Right, kNone);
-    Form_KeyUp(s, KeyCode::Right, kNone);
-    EXPECT_EQ(s.Steer[0], 0) << "releasing the ruling key clears the cell though the other is held";
-}
-
-TEST(KeyHandlers, PlayerTwoSteersWithZAndX)
-{
-    GameState s;
-    Form_KeyDown(s, KeyCode::Z, kNone);
-    EXPECT_EQ(s.Steer[1], -1);
-    Form_KeyDown(s, KeyCode::X, kNone);
-    EXPECT_EQ(s.Steer[1], 1);
-    Form_KeyUp(s, KeyCode::Z, kNone);
-    EXPECT_EQ(s.Steer[1], 1);
-    Form_KeyUp(s, KeyCode::X, kNone);
-    EXPECT_EQ(s.Steer[1], 0);
-    EXPECT_EQ(s.Steer[0], 0);
-}
-
-TEST(KeyHandlers, UpArrowHoldsPlayerOnesThrust)
-{
-    GameState s;
-    Form_KeyDown(s, KeyCode::Up, kNone);
-    EXPECT_EQ(s.Thrust[0], 1);
-    Form_KeyUp(s, KeyCode::Up, kShift);
-    EXPECT_EQ(s.Thrust[0], 0);
-}
-
-TEST(KeyHandlers, ShiftAloneGivesPlayerTwoThrustWhateverTheKey)
-{
-    GameState s;
-    Form_KeyDown(s, kShiftKey, kShift);
-    EXPECT_EQ(s.Thrust[1], 1);
-    Form_KeyUp(s, KeyCode::Left, kShift);
-    EXPECT_EQ(s.Thrust[1], 1) << "a release with Shift still held keeps the thrust";
-    Form_KeyUp(s, KeyCode::Left, kNone);
-    EXPECT_EQ(s.Thrust[1], 0) << "any release with no modifier held clears it";
-
-    Form_KeyDown(s, KeyCode::Right, kShift);
-    EXPECT_EQ(s.Thrust[1], 1) << "an arrow pressed while Shift is held also sets it";
-    EXPECT_EQ(s.Steer[0], 1);
-}
-
-TEST(KeyHandlers, ShiftWithCtrlGivesNoThrustAndItsReleaseKeepsIt)
-{
-    GameState s;
-    Form_KeyDown(s, kCtrlKey, ShiftMask::Ctrl);
-    Form_KeyDown(s, kShiftKey, kShiftCtrl);
-    EXPECT_EQ(s.Thrust[1], 0);
-    s.Thrust[1] = 1;
-    Form_KeyUp(s, kShiftKey, ShiftMask::Ctrl);
-    EXPECT_EQ(s.Thrust[1], 1) << "Ctrl still held";
-    Form_KeyUp(s, kCtrlKey, kNone);
-    EXPECT_EQ(s.Thrust[1], 0);
-}
-
-TEST(KeyHandlers, DownArrowAndCtrlChangeNothingOnPress)
-{
-    GameState s;
-    s.Thrust[1] = 1;
-    Form_KeyDown(s, kDown, kNone);
-    Form_KeyDown(s, kCtrlKey, ShiftMask::Ctrl);
-    EXPECT_EQ(s.Thrust[1], 1);
-    EXPECT_EQ(s.Steer[0], 0);
-    Form_KeyUp(s, kDown, ShiftMask::Ctrl);
-    EXPECT_EQ(s.Thrust[1], 1);
-    Form_KeyUp(s, kDown, kNone);
-    EXPECT_EQ(s.Thrust[1], 0);
-}
-
-TEST(KeyHandlers, EscWithShiftAloneEndsTheGameAndSetsThrust)
-{
-    GameState s;
-    s.Playing = -1;
-    Form_KeyDown(s, KeyCode::Escape, kShift);
-    EXPECT_EQ(s.Playing, 0);
-    EXPECT_EQ(s.Thrust[1], 1);
-    Form_KeyUp(s, KeyCode::Escape, kShift);
-    EXPECT_EQ(s.Playing, 0) << "releasing Esc does nothing";
+    for (const Scenario& scenario : kScenarios) {
+        GameState s;
+        s.Playing = -1;
+        for (const Event& event : scenario.events) {
+            const auto code = static_cast<std::int16_t>(event.code);
+            const auto shift = static_cast<std::int16_t>(event.shift);
+            event.press ? Form_KeyDown(s, code, shift) : Form_KeyUp(s, code, shift);
+        }
+        EXPECT_EQ(s.Steer[0], scenario.steer0) << scenario.what;
+        EXPECT_EQ(s.Steer[1], scenario.steer1) << scenario.what;
+        EXPECT_EQ(s.Thrust[0], scenario.thrust0) << scenario.what;
+        EXPECT_EQ(s.Thrust[1], scenario.thrust1) << scenario.what;
+        EXPECT_EQ(s.Playing, scenario.playing) << scenario.what;
+    }
 }
 
 TEST(KeyHandlers, NoKeyWritesTheUnusedCells)
@@ -115,8 +74,6 @@ TEST(KeyHandlers, NoKeyWritesTheUnusedCells)
             Form_KeyUp(s, static_cast<std::int16_t>(code), static_cast<std::int16_t>(shift));
         }
     }
-    for (int cell = 2; cell < kPlayerCells; ++cell) {
-        EXPECT_EQ(s.Steer[cell], 0);
-        EXPECT_EQ(s.Thrust[cell], 0);
-    }
+    for (int cell = 2; cell < kPlayerCells; ++cell)
+        EXPECT_TRUE(s.Steer[cell] == 0 && s.Thrust[cell] == 0) << "cell " << cell;
 }
