@@ -1,6 +1,8 @@
 #pragma once
 // The end of the program after a run-time error: a message box and standard error.
 
+#include "game/Checked.h"
+
 #include <QString>
 
 namespace skyvane {
@@ -9,19 +11,13 @@ constexpr int kExitRuntimeError = 3;
 constexpr int kExitPictureError = 2;
 
 // Shows the message (on a display that has one), writes it to standard error and ends
-// the program with exitCode.
+// the program at once with exitCode.
 [[noreturn]] void endWithError(const QString& message, int exitCode);
 
-// Runs work; a run-time error of the game inside it ends the program as above.
+// Runs work; a run-time error of the game inside it ends the program as above. Handlers
+// run inside Qt's event dispatch, which no exception may cross.
 template <typename Work>
-void runGuarded(Work&& work);
-
-} // namespace skyvane
-
-#include "game/Checked.h"
-
-template <typename Work>
-void skyvane::runGuarded(Work&& work)
+void runGuarded(Work&& work)
 {
     try {
         work();
@@ -29,3 +25,5 @@ void skyvane::runGuarded(Work&& work)
         endWithError(QString::fromUtf8(error.what()), kExitRuntimeError);
     }
 }
+
+} // namespace skyvane

@@ -191,3 +191,20 @@ TEST_F(WindowTest, ClosingDuringTheFinaleReturnsAtOnceWithoutTheTail)
     EXPECT_FALSE(window->image1().isVisible()) << "no tail";
     EXPECT_FALSE(window->game().isRunning());
 }
+
+TEST_F(WindowTest, TheSurfaceIsShownInWholePixelBlocksAtAnyScreenRatio)
+{
+    QImage shown;
+    QImage surface;
+    after(300, [&] {  // stars, meteors and the rocket: single pixels and hard edges
+        shown = window->centralWidget()->grab().toImage();
+        surface = window->surface().copy();
+        key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    });
+    action("スタート")->trigger();
+    const int ratio = qRound(shown.devicePixelRatio());
+    ASSERT_EQ(shown.size(), QSize(320, 241) * ratio);
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            ASSERT_EQ(shown.pixel(x, y) & 0xFFFFFF, surface.pixel(x / ratio, y / ratio) & 0xFFFFFF) << x << "," << y;
+}

@@ -21,11 +21,13 @@ sleep 0.6
 shot flight
 [ "$(differing_pixels "$WORK/flight.png" "$WORK/start.png")" -gt 5000 ] || fail "the title did not go away"
 [ "$(share_of '#000000' "$WORK/flight.png")" -ge 80 ] || fail "the play area is not black"
+white_points=$(convert "$WORK/flight.png" -fill black +opaque '#FFFFFF' -fill white -opaque '#FFFFFF' -format '%[fx:round(mean*w*h)]' info:)
+[ "$white_points" -ge 10 ] || fail "no white star points ($white_points)"
 
 xdotool key Escape
 sleep 0.5
 shot after
-[ "$(differing_pixels "$WORK/after.png" "$WORK/start.png")" -eq 0 ] || fail "the title did not come back"
+[ "$(differing_pixels "$WORK/after.png" "$WORK/start.png")" -eq 0 ] || fail "the title did not come back over a white surface"
 
 choose_menu_item 20 1
 wait_exit 5
