@@ -42,6 +42,29 @@ public:
     std::array<QAction*, kPlayerCountItems> items{};
 };
 
+// The message label: white text centred on a black band, hidden at start.
+QLabel* createLabel1(QWidget* parent)
+{
+    auto* label1 = new QLabel(parent);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setGeometry(kLabel1Geometry);
+    label1->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    QFont font;
+    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"), QStringLiteral("Noto Sans CJK JP")});
+    font.setPointSizeF(kLabel1PointSize);
+    font.setWeight(QFont::Normal);
+    label1->setFont(font);
+    QPalette colours = label1->palette();
+    colours.setColor(QPalette::Window, Qt::black);
+    colours.setColor(QPalette::WindowText, Qt::white);
+    label1->setPalette(colours);
+    label1->setAutoFillBackground(true);
+    label1->setFocusPolicy(Qt::NoFocus);
+    label1->setText(QString::fromUtf8(kGameOverCaption));
+    label1->hide();
+    return label1;
+}
+
 } // namespace
 
 struct Form1::Parts {
@@ -99,23 +122,7 @@ void Form1::createControls(const Pictures& pictures)
     auto* clientArea = new ImageControl(parts_->surfaces.window(), this);
     setCentralWidget(clientArea);
 
-    auto* label1 = new QLabel(clientArea);
-    label1->setObjectName(QStringLiteral("Label1"));
-    label1->setGeometry(kLabel1Geometry);
-    label1->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"), QStringLiteral("Noto Sans CJK JP")});
-    font.setPointSizeF(kLabel1PointSize);
-    font.setWeight(QFont::Normal);
-    label1->setFont(font);
-    QPalette colours = label1->palette();
-    colours.setColor(QPalette::Window, Qt::black);
-    colours.setColor(QPalette::WindowText, Qt::white);
-    label1->setPalette(colours);
-    label1->setAutoFillBackground(true);
-    label1->setFocusPolicy(Qt::NoFocus);
-    label1->setText(QString::fromUtf8(kGameOverCaption));
-    label1->hide();
+    auto* label1 = createLabel1(clientArea);
 
     parts_->title = pictures.title;
     auto* image1 = new ImageControl(parts_->title, clientArea);
