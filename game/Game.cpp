@@ -43,8 +43,8 @@ void setUpStars(GameState& s, RandomSource& random)
     for (int star = 0; star < kStarCount; ++star) {
         s.StarCX[star] = kPlayAreaWidth / 2;
         s.StarCY[star] = kPlayAreaHeight / 2;
-        s.StarDX[star] = floorToInt(random.next() * 100.0f - 200.0f);
-        s.StarDY[star] = floorToInt(random.next() * 100.0f - 200.0f);
+        s.StarDX[star] = floorOfDraw(random, 100.0, -200.0);
+        s.StarDY[star] = floorOfDraw(random, 100.0, -200.0);
     }
 }
 

@@ -8,13 +8,13 @@ namespace {
 void trySpawn(FrameContext& frame, int slot)
 {
     GameState& s = frame.state;
-    s.SpawnRoll = floorToInt(frame.random.next() * static_cast<float>(kSpawnOdds));
+    s.SpawnRoll = floorOfDraw(frame.random, kSpawnOdds);
     if (s.SpawnRoll != 0)
         return;
-    s.MeteorX[slot] = floorToInt(frame.random.next() * static_cast<float>(kPlayAreaWidth));
-    s.MeteorY[slot] = floorToInt(frame.random.next() * static_cast<float>(kPlayAreaHeight));
+    s.MeteorX[slot] = floorOfDraw(frame.random, kPlayAreaWidth);
+    s.MeteorY[slot] = floorOfDraw(frame.random, kPlayAreaHeight);
     s.MeteorSize[slot] = kMeteorSpawnSize;
-    s.MeteorFrame[slot] = floorToInt(frame.random.next() * static_cast<float>(kMeteorFrames)) * kMeteorFrameSize;
+    s.MeteorFrame[slot] = floorOfDraw(frame.random, kMeteorFrames) * kMeteorFrameSize;
 }
 
 void growAndTurn(GameState& s, int slot)

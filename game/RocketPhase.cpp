@@ -38,7 +38,7 @@ bool meteorCoversRocket(const GameState& s, int slot, int player)
 
 std::int64_t debrisSpeed(RandomSource& random)
 {
-    const std::int64_t speed = floorToInt(random.next() * 11.0f - 5.0f);
+    const std::int64_t speed = floorOfDraw(random, 11.0, -5.0);
     return speed == 0 ? 1 : speed;
 }
 

@@ -16,10 +16,10 @@ bool barelyMoves(std::int16_t offset) { return offset >= -4 && offset <= 4; }
 void respawnStar(FrameContext& frame, int star)
 {
     GameState& s = frame.state;
-    s.StarCX[star] = floorToInt(frame.random.next() * 20.0f - 10.0f + 160.0f);
-    s.StarCY[star] = floorToInt(frame.random.next() * 20.0f - 10.0f + 120.0f);
-    s.StarDX[star] = floorToInt(frame.random.next() * 21.0f - 10.0f);
-    s.StarDY[star] = floorToInt(frame.random.next() * 21.0f - 10.0f);
+    s.StarCX[star] = floorOfDraw(frame.random, 20.0, -10.0 + 160.0);
+    s.StarCY[star] = floorOfDraw(frame.random, 20.0, -10.0 + 120.0);
+    s.StarDX[star] = floorOfDraw(frame.random, 21.0, -10.0);
+    s.StarDY[star] = floorOfDraw(frame.random, 21.0, -10.0);
     // An offset this small would barely move: park the star outside so it respawns next frame.
     if (barelyMoves(s.StarDX[star]) && barelyMoves(s.StarDY[star]))
         s.StarDX[star] = kStarParked;

@@ -93,11 +93,25 @@ TEST(Starfield, EveryStarOfTheFirstFrameIsFresh)
 {
     GameHarness h;
     h.startAt();
-    h.random.fallback = 0.9f;
+    h.random.fallback = 0.875f;
     h.frame();
     for (int star = 0; star < kStarCount; ++star) {
-        EXPECT_EQ(h.state.StarCX[star], 168);
+        EXPECT_EQ(h.state.StarCX[star], 167);
         EXPECT_EQ(h.state.StarDX[star], 8);
     }
     EXPECT_EQ(h.traceLines("PlotPoint").size(), 51u);
+}
+
+TEST(Starfield, RespawnsStayInTheirRangesUpToTheLargestDrawBelowOne)
+{
+    const float largest = 0.99999994f;  // 1 - 2^-24
+    GameHarness h;
+    h.startAt();
+    h.random.push({largest, largest, largest, largest, 0.9f});
+    h.frame();
+    EXPECT_EQ(h.state.StarCX[0], 169);
+    EXPECT_EQ(h.state.StarCY[0], 129);
+    EXPECT_EQ(h.state.StarDX[0], 10);
+    EXPECT_EQ(h.state.StarDY[0], 10);
+    EXPECT_EQ(h.state.StarCX[1], 167) << "the draw is the single-precision 0.9, just below it, scaled exactly";
 }
