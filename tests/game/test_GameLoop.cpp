@@ -114,7 +114,7 @@ TEST(Pacing, ATickStepAtTheTopOfTheRangeIsARangeError)
     EXPECT_THROW(h.game.pass(), RangeError);
 }
 
-TEST(GameLoop, EscEndsTheLoopAfterTheCurrentPassAndTheTailRunsOnce)
+TEST(GameLoop, AStartBetweenGamesRunsUntilEscEndsTheLoopAfterTheCurrentPass)
 {
     GameHarness h;
     h.pump.onPump = [&] {
@@ -122,7 +122,7 @@ TEST(GameLoop, EscEndsTheLoopAfterTheCurrentPassAndTheTailRunsOnce)
         if (h.pump.pumps == 5)
             Form_KeyDown(h.state, KeyCode::Escape, 0);
     };
-    h.game.GameMain();
+    h.game.start();
     EXPECT_EQ(h.pump.pumps, 5);
     const std::string trace = h.trace.str();
     EXPECT_EQ(count(trace, "ClearPlayArea"), 4);
@@ -167,20 +167,6 @@ TEST(GameLoop, ACloseRequestInThePumpReturnsAtOnceWithoutTheTail)
     EXPECT_EQ(count(h.trace.str(), "ClearSurface"), 0);
     EXPECT_EQ(count(h.trace.str(), "Image1 show"), 0);
     EXPECT_FALSE(h.game.isRunning());
-}
-
-TEST(GameLoop, AStartBetweenGamesRunsAWholeGame)
-{
-    GameHarness h;
-    h.pump.onPump = [&] {
-        h.clock.advance(kTickStepMs);
-        if (h.pump.pumps == 2)
-            Form_KeyDown(h.state, KeyCode::Escape, 0);
-    };
-    h.game.start();
-    EXPECT_EQ(h.pump.pumps, 2);
-    EXPECT_EQ(h.state.Playing, 0);
-    EXPECT_EQ(count(h.trace.str(), "ClearSurface"), 1);
 }
 
 TEST(Pacing, WholeGamesAcrossBothWrapsOfTheCounterLoseAtMostOneFrame)
