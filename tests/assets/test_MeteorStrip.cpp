@@ -26,14 +26,6 @@ protected:
     const QImage strip = loadAsset("meteor_strip.png");
 };
 
-TEST_F(MeteorStrip, IsA1000By200EightBitPalettePicture)
-{
-    ASSERT_FALSE(strip.isNull());
-    EXPECT_EQ(strip.size(), QSize(1000, 200));
-    EXPECT_EQ(strip.format(), QImage::Format_Indexed8);
-    EXPECT_LE(strip.colorCount(), 256);
-}
-
 TEST_F(MeteorStrip, EveryMaskCoincidesWithItsFrameOnBlackGround)
 {
     for (int frame = 0; frame < kFrames; ++frame)

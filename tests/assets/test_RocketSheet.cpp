@@ -24,14 +24,6 @@ protected:
     const QImage sheet = loadAsset("rocket_sheet.png");
 };
 
-TEST_F(RocketSheet, IsA300SquareEightBitPalettePicture)
-{
-    ASSERT_FALSE(sheet.isNull());
-    EXPECT_EQ(sheet.size(), QSize(300, 300));
-    EXPECT_EQ(sheet.format(), QImage::Format_Indexed8);
-    EXPECT_LE(sheet.colorCount(), 256);
-}
-
 TEST_F(RocketSheet, EveryMaskCoincidesWithItsSpriteOnBlackGround)
 {
     for (int row = 0; row < 3; ++row)

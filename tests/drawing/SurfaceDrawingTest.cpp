@@ -37,16 +37,12 @@ TEST_F(SurfacesTest, MeteorSurfaceHoldsTheStripAtTheTopLeftAndTheBackgroundElsew
 
 using ClearAndPointTest = DrawingFixture;
 
-TEST_F(ClearAndPointTest, ClearPlayAreaBlackensTheWholeClientAreaRow240Included)
+TEST_F(ClearAndPointTest, BothClearsCoverTheWholeClientAreaRow240Included)
 {
     paintWindow(patternedWindow());
     drawing.ClearPlayArea();
     EXPECT_TRUE(allPixels(window(), kBlack));
     EXPECT_TRUE(drawing.takeDirty());
-}
-
-TEST_F(ClearAndPointTest, ClearSurfaceMakesEverythingWhite)
-{
     paintWindow(patternedWindow());
     drawing.ClearSurface();
     EXPECT_TRUE(allPixels(window(), kWhite));

@@ -45,35 +45,6 @@ TEST(ShiftState, TracksBothShiftKeysFromARealKeyboard)
     EXPECT_EQ(shift.afterEvent(nativeKey(QEvent::KeyPress, Qt::Key_Z, kLetterZ)), 0) << "re-synced on activation";
 }
 
-TEST_F(WindowTest, EveryPressAndRealReleaseReachesTheHandlersAutoRepeatReleasesDoNot)
-{
-    GameState& s = window->state();
-    key(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
-    EXPECT_EQ(s.Steer[0], -1);
-    key(QEvent::KeyRelease, Qt::Key_Left, Qt::NoModifier, true);
-    EXPECT_EQ(s.Steer[0], -1) << "an auto-repeat release is dropped";
-    key(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier, true);
-    key(QEvent::KeyRelease, Qt::Key_Left, Qt::NoModifier);
-    EXPECT_EQ(s.Steer[0], 0);
-
-    // Modifier keys are made as the platform makes them: with the state before the event,
-    // which QKeyEvent::modifiers() turns into the state after it.
-    key(QEvent::KeyPress, Qt::Key_Shift, Qt::NoModifier);
-    EXPECT_EQ(s.Thrust[1], 1);
-    key(QEvent::KeyPress, Qt::Key_X, Qt::ShiftModifier);
-    EXPECT_EQ(s.Steer[1], 1);
-    key(QEvent::KeyRelease, Qt::Key_X, Qt::ShiftModifier);
-    EXPECT_EQ(s.Thrust[1], 1) << "Shift still held";
-    key(QEvent::KeyRelease, Qt::Key_Shift, Qt::ShiftModifier);
-    EXPECT_EQ(s.Thrust[1], 0);
-
-    key(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
-    EXPECT_EQ(s.Thrust[0], 1);
-    key(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-    key(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier);
-    EXPECT_EQ(s.Thrust[0], 0);
-}
-
 TEST_F(WindowTest, TappingAltLeavesTheArrowKeysWithTheGame)
 {
     QWindow* handle = window->windowHandle();
