@@ -14,10 +14,11 @@ void TraceRecorder::ClearPlayArea() { line("ClearPlayArea"); }
 
 void TraceRecorder::PlotPoint(std::int16_t x, std::int16_t y, std::uint32_t colour)
 {
+    if (!enabled)
+        return;
     char hex[8];
     std::snprintf(hex, sizeof hex, "%06X", static_cast<unsigned>(colour & 0xFFFFFFu));
-    if (enabled)
-        out_ << "PlotPoint " << x << ' ' << y << ' ' << hex << '\n';
+    out_ << "PlotPoint " << x << ' ' << y << ' ' << hex << '\n';
 }
 
 void TraceRecorder::BlitMeteor(std::int16_t centreX, std::int16_t centreY, std::int16_t size, std::int16_t frameX)
