@@ -21,12 +21,12 @@ build() {  # build DIR [cmake options...]
 }
 
 run_suite() {
-  build build
+  build build -DSKYVANE_WERROR=ON
   ctest --test-dir build --output-on-failure -j"$jobs"
 }
 
 run_sanitized_suite() {
-  build build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKYVANE_SANITIZE=ON -DSKYVANE_BENCHMARKS=OFF
+  build build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKYVANE_WERROR=ON -DSKYVANE_SANITIZE=ON -DSKYVANE_BENCHMARKS=OFF
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0" \
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
@@ -34,7 +34,7 @@ run_sanitized_suite() {
 }
 
 run_fuzzer() {
-  CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKYVANE_FUZZ=ON \
+  CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKYVANE_WERROR=ON -DSKYVANE_FUZZ=ON \
     -DBUILD_TESTING=OFF -DSKYVANE_BENCHMARKS=OFF >/dev/null
   cmake --build build-fuzz -j"$jobs" --target replay_script_fuzzer
   local work

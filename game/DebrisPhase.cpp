@@ -1,6 +1,8 @@
 // Debris phase: runs in every frame of flight, after the rockets, also during the countdown.
 #include "DebrisPhase.h"
 
+#include <cmath>
+
 namespace skyvane {
 
 namespace {
@@ -13,25 +15,24 @@ bool outsidePlayArea(std::int64_t x, std::int64_t y)
 // A speck lands on one of the 16 x 16 pixels around the particle, computed in single precision.
 std::int16_t speckCoordinate(RandomSource& random, std::int16_t centre)
 {
-    const float value = std::floor(random.next() * 16.0f - 8.0f) + static_cast<float>(centre);
+    constexpr auto spread = static_cast<float>(kSpeckSpread);
+    const float value = std::floor(random.next() * spread - spread / 2.0f) + static_cast<float>(centre);
     return narrowChecked<std::int16_t>(static_cast<std::int64_t>(value), "debris speck");
 }
 
-void drawSpecks(FrameContext& frame, int particle)
+void drawSpecks(const GameState& s, const World& world, int particle)
 {
-    const GameState& s = frame.state;
     for (int speck = 0; speck < kDebrisSpecks; ++speck) {
-        const std::int16_t x = speckCoordinate(frame.random, s.DebrisX[particle]);
-        const std::int16_t y = speckCoordinate(frame.random, s.DebrisY[particle]);
-        frame.drawing.PlotPoint(x, y, kSpeckColour);
+        const std::int16_t x = speckCoordinate(world.random, s.DebrisX[particle]);
+        const std::int16_t y = speckCoordinate(world.random, s.DebrisY[particle]);
+        world.drawing.PlotPoint(x, y, kSpeckColour);
     }
 }
 
 } // namespace
 
-void runDebrisPhase(FrameContext& frame)
+void runDebrisPhase(GameState& s, const World& world)
 {
-    GameState& s = frame.state;
     for (int particle = 0; particle < kDebrisCount; ++particle) {
         if (s.DebrisX[particle] == kOutOfPlay)
             continue;
@@ -39,7 +40,7 @@ void runDebrisPhase(FrameContext& frame)
         s.DebrisY[particle] += s.DebrisVY[particle];
         if (outsidePlayArea(s.DebrisX[particle], s.DebrisY[particle]))
             s.DebrisX[particle] = kOutOfPlay;
-        drawSpecks(frame, particle);  // a particle freed just now still draws, around x -200
+        drawSpecks(s, world, particle);  // a particle freed just now still draws, around x -200
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-#include "FrameContext.h"
+#include "GameState.h"
+#include "World.h"
 
 namespace skyvane {
-// Runs in every frame of flight, after the rockets, also during the game-over countdown.
-void runDebrisPhase(FrameContext& frame);
+void runDebrisPhase(GameState& s, const World& world);
 } // namespace skyvane

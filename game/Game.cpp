@@ -1,9 +1,10 @@
 #include "Game.h"
 
-#include "Countdown.h"
 #include "DebrisPhase.h"
-#include "Finale.h"
+#include "GameOver.h"
+#include "Goal.h"
 #include "MeteorField.h"
+#include "RandomDraws.h"
 #include "RocketPhase.h"
 #include "Starfield.h"
 
@@ -41,10 +42,10 @@ void setUpRockets(GameState& s)
 void setUpStars(GameState& s, RandomSource& random)
 {
     for (int star = 0; star < kStarCount; ++star) {
-        s.StarCX[star] = kPlayAreaWidth / 2;
-        s.StarCY[star] = kPlayAreaHeight / 2;
-        s.StarDX[star] = floorOfDraw(random, 100.0, -200.0);
-        s.StarDY[star] = floorOfDraw(random, 100.0, -200.0);
+        s.StarCX[star] = kStarCentreX;
+        s.StarCY[star] = kStarCentreY;
+        s.StarDX[star] = floorOfDraw(random, kStarSetUpSpread, kStarSetUpOffset);
+        s.StarDY[star] = floorOfDraw(random, kStarSetUpSpread, kStarSetUpOffset);
     }
 }
 
@@ -62,17 +63,14 @@ void setUpMeteors(GameState& s)
 {
     for (int slot = 0; slot < kMeteorSlots; ++slot) {
         s.MeteorX[slot] = kOutOfPlay;
-        s.MeteorSize[slot] = 1;
+        s.MeteorSize[slot] = kMeteorIdleSize;
         s.MeteorTick[slot] = 0;
     }
 }
 
 } // namespace
 
-Game::Game(GameState& state, World world)
-    : state_(state), world_(world), frame_{state, world.random, world.drawing, world.controls}
-{
-}
+Game::Game(GameState& state, World world) : state_(state), world_(world) {}
 
 void Game::start()
 {
@@ -118,7 +116,7 @@ bool Game::pass()
     if (tickStep >= nextStep)
         runFrame();
     if (state_.Progress >= kGoalFrames)
-        runFinalePass(frame_);
+        runFinalePass(state_, world_);
     state_.LastTick = currentTickStep();
     world_.pump.pumpEvents();
     return true;
@@ -139,14 +137,14 @@ void Game::runFrame()
     world_.drawing.ClearPlayArea();
     if (state_.Progress >= kGoalFrames)
         return;
-    runStarfield(frame_);
-    runMeteorField(frame_);
+    runStarfield(state_, world_);
+    runMeteorField(state_, world_);
     if (state_.GameOverTimer == 0) {
         countProgress(state_);
-        runRocketPhase(frame_);
-        testGameOver(frame_);
+        runRocketPhase(state_, world_);
+        testGameOver(state_, world_);
     }
-    runDebrisPhase(frame_);
+    runDebrisPhase(state_, world_);
     runCountdown(state_);
 }
 

@@ -1,19 +1,10 @@
 #pragma once
 // GameMain: one whole game from its set-up through the paced loop of passes to the tail.
 
-#include "FrameContext.h"
 #include "GameState.h"
 #include "World.h"
 
 namespace skyvane {
-
-struct World {
-    TickCounter& clock;
-    RandomSource& random;
-    EventPump& pump;
-    Drawing& drawing;
-    Controls& controls;
-};
 
 class Game {
 public:
@@ -40,7 +31,6 @@ private:
 
     GameState& state_;
     World world_;
-    FrameContext frame_;
     bool running_ = false;
     bool closeRequested_ = false;
 };

@@ -1,26 +1,27 @@
 // Meteor field: runs in every frame of flight, after the starfield and before the rockets.
 #include "MeteorField.h"
 
+#include "RandomDraws.h"
+
 namespace skyvane {
 
 namespace {
 
-void trySpawn(FrameContext& frame, int slot)
+void trySpawn(GameState& s, RandomSource& random, int slot)
 {
-    GameState& s = frame.state;
-    s.SpawnRoll = floorOfDraw(frame.random, kSpawnOdds);
+    s.SpawnRoll = floorOfDraw(random, kSpawnOdds);
     if (s.SpawnRoll != 0)
         return;
-    s.MeteorX[slot] = floorOfDraw(frame.random, kPlayAreaWidth);
-    s.MeteorY[slot] = floorOfDraw(frame.random, kPlayAreaHeight);
+    s.MeteorX[slot] = floorOfDraw(random, kPlayAreaWidth);
+    s.MeteorY[slot] = floorOfDraw(random, kPlayAreaHeight);
     s.MeteorSize[slot] = kMeteorSpawnSize;
-    s.MeteorFrame[slot] = floorOfDraw(frame.random, kMeteorFrames) * kMeteorFrameSize;
+    s.MeteorFrame[slot] = floorOfDraw(random, kMeteorFrames) * kMeteorFrameSize;
 }
 
 void growAndTurn(GameState& s, int slot)
 {
     s.MeteorTick[slot] += 1;
-    if (s.MeteorTick[slot] == 2) {
+    if (s.MeteorTick[slot] == kMeteorTurnFrames) {
         s.MeteorTick[slot] = 0;
         s.MeteorFrame[slot] += kMeteorFrameSize;
         if (s.MeteorFrame[slot] == kMeteorFrames * kMeteorFrameSize)
@@ -34,16 +35,15 @@ void growAndTurn(GameState& s, int slot)
 
 } // namespace
 
-void runMeteorField(FrameContext& frame)
+void runMeteorField(GameState& s, const World& world)
 {
-    GameState& s = frame.state;
     for (int slot = 0; slot < kMeteorSlots; ++slot) {
         if (s.MeteorX[slot] == kOutOfPlay)
-            trySpawn(frame, slot);
+            trySpawn(s, world.random, slot);
         if (s.MeteorX[slot] != kOutOfPlay)
             growAndTurn(s, slot);
         // Free slots are drawn too, wholly left of the play area.
-        frame.drawing.BlitMeteor(s.MeteorX[slot], s.MeteorY[slot], s.MeteorSize[slot], s.MeteorFrame[slot]);
+        world.drawing.BlitMeteor(s.MeteorX[slot], s.MeteorY[slot], s.MeteorSize[slot], s.MeteorFrame[slot]);
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-#include "FrameContext.h"
+#include "GameState.h"
+#include "World.h"
 
 namespace skyvane {
-// Runs in every frame of flight, after the starfield and before the rockets.
-void runMeteorField(FrameContext& frame);
+void runMeteorField(GameState& s, const World& world);
 } // namespace skyvane

@@ -1,9 +1,13 @@
 // Rocket phase: runs in every frame of flight while no game-over countdown runs.
 #include "RocketPhase.h"
 
+#include "RandomDraws.h"
+
 namespace skyvane {
 
 namespace {
+
+constexpr int kRocketHalf = kRocketSize / 2;
 
 void steer(GameState& s, int player)
 {
@@ -30,40 +34,36 @@ bool strictlyInside(std::int64_t point, std::int64_t centre, std::int64_t size)
 
 bool meteorCoversRocket(const GameState& s, int slot, int player)
 {
-    const int half = kRocketSize / 2;
     return s.MeteorSize[slot] > kMeteorHitSize &&
-           strictlyInside(s.RocketX[player] + half, s.MeteorX[slot], s.MeteorSize[slot]) &&
-           strictlyInside(s.RocketY[player] + half, s.MeteorY[slot], s.MeteorSize[slot]);
+           strictlyInside(s.RocketX[player] + kRocketHalf, s.MeteorX[slot], s.MeteorSize[slot]) &&
+           strictlyInside(s.RocketY[player] + kRocketHalf, s.MeteorY[slot], s.MeteorSize[slot]);
 }
 
 std::int64_t debrisSpeed(RandomSource& random)
 {
-    const std::int64_t speed = floorOfDraw(random, 11.0, -5.0);
+    const std::int64_t speed = floorOfDraw(random, 2 * kDebrisMaxSpeed + 1, -kDebrisMaxSpeed);
     return speed == 0 ? 1 : speed;
 }
 
 // Every free debris particle starts at the rocket's centre.
-void burst(FrameContext& frame, int player)
+void burst(GameState& s, RandomSource& random, int player)
 {
-    GameState& s = frame.state;
-    const int half = kRocketSize / 2;
     for (int particle = 0; particle < kDebrisCount; ++particle) {
         if (s.DebrisX[particle] != kOutOfPlay)
             continue;
-        s.DebrisX[particle] = s.RocketX[player] + half;
-        s.DebrisY[particle] = s.RocketY[player] + half;
-        s.DebrisVX[particle] = debrisSpeed(frame.random);
-        s.DebrisVY[particle] = debrisSpeed(frame.random);
+        s.DebrisX[particle] = s.RocketX[player] + kRocketHalf;
+        s.DebrisY[particle] = s.RocketY[player] + kRocketHalf;
+        s.DebrisVX[particle] = debrisSpeed(random);
+        s.DebrisVY[particle] = debrisSpeed(random);
     }
 }
 
-void testMeteors(FrameContext& frame, int player)
+void testMeteors(GameState& s, RandomSource& random, int player)
 {
-    GameState& s = frame.state;
     for (int slot = 0; slot < kMeteorSlots; ++slot) {
         if (!meteorCoversRocket(s, slot, player))
             continue;
-        burst(frame, player);
+        burst(s, random, player);
         s.RocketX[player] = kOutOfPlay;
         s.MeteorX[slot] = kOutOfPlay;
     }
@@ -80,54 +80,41 @@ void chooseSprite(GameState& s, int player)
 {
     // While thrust is held the flame shows in every other frame, from the first.
     s.Flame[player] = (s.Thrust[player] == 1 && s.Flame[player] == 0) ? kFlameColumn : 0;
-    if (s.RocketVY[player] < -2)
-        s.RocketPose[player] = 0;
-    else if (s.RocketVY[player] <= 2)
-        s.RocketPose[player] = 50;
+    if (s.RocketVY[player] < -kLevelPoseSpeed)
+        s.RocketPose[player] = kClimbingPoseRow;
+    else if (s.RocketVY[player] <= kLevelPoseSpeed)
+        s.RocketPose[player] = kLevelPoseRow;
     else
-        s.RocketPose[player] = 100;
+        s.RocketPose[player] = kFallingPoseRow;
 }
 
-void drawRocket(FrameContext& frame, int player)
+// The cell's column: left, none or right steering, the flame columns to their right.
+void drawRocket(const GameState& s, Drawing& drawing, int player)
 {
-    GameState& s = frame.state;
-    const auto sourceX = narrowChecked<std::int16_t>(50 * s.Steer[player] + 50 + s.Flame[player], "rocket source x");
-    frame.drawing.BlitRocket(s.RocketX[player], s.RocketY[player], sourceX, s.RocketPose[player]);
+    const auto sourceX =
+        narrowChecked<std::int16_t>(kRocketSize * (s.Steer[player] + 1) + s.Flame[player], "rocket source x");
+    drawing.BlitRocket(s.RocketX[player], s.RocketY[player], sourceX, s.RocketPose[player]);
 }
 
-void flyRocket(FrameContext& frame, int player)
+void flyRocket(GameState& s, const World& world, int player)
 {
-    GameState& s = frame.state;
     steer(s, player);
     accelerate(s, player);
-    testMeteors(frame, player);
+    testMeteors(s, world.random, player);
     testEdges(s, player);
     chooseSprite(s, player);
-    drawRocket(frame, player);  // a rocket lost just now is drawn at -200, where nothing shows
+    drawRocket(s, world.drawing, player);  // a rocket lost just now is drawn at -200, where nothing shows
 }
 
 } // namespace
 
-void countProgress(GameState& s) { s.Progress += 1; }
-
-void runRocketPhase(FrameContext& frame)
+void runRocketPhase(GameState& s, const World& world)
 {
-    GameState& s = frame.state;
     const int lastPlayer = s.PlayerSetting;  // read once, at the start of the phase
     for (int player = 0; player <= lastPlayer; ++player) {
         if (s.RocketX[player] != kOutOfPlay)
-            flyRocket(frame, player);
+            flyRocket(s, world, player);
     }
-}
-
-void testGameOver(FrameContext& frame)
-{
-    GameState& s = frame.state;
-    if (s.RocketX[0] != kOutOfPlay || s.RocketX[1] != kOutOfPlay)
-        return;
-    s.GameOverTimer = kGameOverFrames;
-    frame.controls.setLabel1Caption(kGameOverCaption);
-    frame.controls.showLabel1();
 }
 
 } // namespace skyvane

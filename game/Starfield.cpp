@@ -1,6 +1,8 @@
 // Starfield: runs in every frame of flight, right after the frame clear.
 #include "Starfield.h"
 
+#include "RandomDraws.h"
+
 namespace skyvane {
 
 namespace {
@@ -11,15 +13,14 @@ bool outsideStarBox(const GameState& s, int star)
            s.StarDY[star] > kStarBoxY;
 }
 
-bool barelyMoves(std::int16_t offset) { return offset >= -4 && offset <= 4; }
+bool barelyMoves(std::int16_t offset) { return offset >= -kStarStillOffset && offset <= kStarStillOffset; }
 
-void respawnStar(FrameContext& frame, int star)
+void respawnStar(GameState& s, RandomSource& random, int star)
 {
-    GameState& s = frame.state;
-    s.StarCX[star] = floorOfDraw(frame.random, 20.0, -10.0 + 160.0);
-    s.StarCY[star] = floorOfDraw(frame.random, 20.0, -10.0 + 120.0);
-    s.StarDX[star] = floorOfDraw(frame.random, 21.0, -10.0);
-    s.StarDY[star] = floorOfDraw(frame.random, 21.0, -10.0);
+    s.StarCX[star] = floorOfDraw(random, 2 * kStarCentreJitter, kStarCentreX - kStarCentreJitter);
+    s.StarCY[star] = floorOfDraw(random, 2 * kStarCentreJitter, kStarCentreY - kStarCentreJitter);
+    s.StarDX[star] = floorOfDraw(random, 2 * kStarOffsetLimit + 1, -kStarOffsetLimit);
+    s.StarDY[star] = floorOfDraw(random, 2 * kStarOffsetLimit + 1, -kStarOffsetLimit);
     // An offset this small would barely move: park the star outside so it respawns next frame.
     if (barelyMoves(s.StarDX[star]) && barelyMoves(s.StarDY[star]))
         s.StarDX[star] = kStarParked;
@@ -27,15 +28,14 @@ void respawnStar(FrameContext& frame, int star)
 
 } // namespace
 
-void runStarfield(FrameContext& frame)
+void runStarfield(GameState& s, const World& world)
 {
-    GameState& s = frame.state;
     for (int star = 0; star < kStarCount; ++star) {
         s.StarDX[star] = roundHalfEven(s.StarDX[star] + s.StarDX[star] / 5.0);
         s.StarDY[star] = roundHalfEven(s.StarDY[star] + s.StarDY[star] / 5.0);
         if (outsideStarBox(s, star))
-            respawnStar(frame, star);
-        frame.drawing.PlotPoint(narrowChecked<std::int16_t>(s.StarCX[star] + s.StarDX[star], "star x"),
+            respawnStar(s, world.random, star);
+        world.drawing.PlotPoint(narrowChecked<std::int16_t>(s.StarCX[star] + s.StarDX[star], "star x"),
                                 narrowChecked<std::int16_t>(s.StarCY[star] + s.StarDY[star], "star y"), kStarColour);
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
-#include "FrameContext.h"
+#include "GameState.h"
+#include "World.h"
 
 namespace skyvane {
-// Runs in every frame of flight, right after the frame clear.
-void runStarfield(FrameContext& frame);
+void runStarfield(GameState& s, const World& world);
 } // namespace skyvane

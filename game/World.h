@@ -20,7 +20,7 @@ public:
     virtual float next() = 0;
 };
 
-// Handles every pending window event, then returns without waiting.
+// Shows what the pass drew, handles every pending window event, then returns without waiting.
 class EventPump {
 public:
     virtual ~EventPump() = default;
@@ -49,6 +49,15 @@ public:
     virtual void showLabel1() = 0;
     virtual void hideLabel1() = 0;
     virtual void setLabel1Caption(std::string_view caption) = 0;
+};
+
+// Everything a game reaches outside its state, for GameMain and each of its phases.
+struct World {
+    TickCounter& clock;
+    RandomSource& random;
+    EventPump& pump;
+    Drawing& drawing;
+    Controls& controls;
 };
 
 } // namespace skyvane

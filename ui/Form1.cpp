@@ -1,21 +1,11 @@
 #include "Form1.h"
 
 #include "FatalError.h"
-#include "FormControls.h"
 #include "HelpBox.h"
+#include "HelpTexts.h"
 #include "ImageControl.h"
-#include "KeyTranslation.h"
 #include "Pictures.h"
-#include "SurfaceDrawing.h"
-#include "Surfaces.h"
-#include "game/Game.h"
-#include "input/HelpTexts.h"
 #include "input/KeyHandlers.h"
-#include "input/PlayerCount.h"
-#include "platform/DeterministicRandom.h"
-#include "platform/QtEventPump.h"
-#include "platform/SystemTickCounter.h"
-#include "platform/X11CloseRequests.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -34,13 +24,6 @@ namespace {
 
 constexpr QRect kLabel1Geometry{0, 103, 320, 27};
 constexpr double kLabel1PointSize = 20.25;
-
-// The check marks of the two player-count items.
-class PlayerCountActions : public PlayerCountChecks {
-public:
-    void setChecked(int index, bool checked) override { items.at(static_cast<std::size_t>(index))->setChecked(checked); }
-    std::array<QAction*, kPlayerCountItems> items{};
-};
 
 // The message label: white text centred on a black band, hidden at start.
 QLabel* createLabel1(QWidget* parent)
@@ -65,73 +48,30 @@ QLabel* createLabel1(QWidget* parent)
     return label1;
 }
 
+ImageControl* createImage1(const QImage& title, QWidget* parent)
+{
+    auto* image1 = new ImageControl(title, parent);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->move(0, 0);
+    return image1;
+}
+
 } // namespace
 
-struct Form1::Parts {
-    Parts(const Pictures& pictures, std::function<void()> beforePump)
-        : surfaces(pictures.rocketSheet, pictures.meteorStrip, pictures.finale,
-                   QApplication::palette().color(QPalette::Window)),
-          drawing(surfaces), pump(std::move(beforePump))
-    {
-    }
-
-    GameState state;
-    Surfaces surfaces;
-    SurfaceDrawing drawing;
-    SystemTickCounter clock;
-    DeterministicRandom random;
-    QtEventPump pump;
-    QImage title;
-    ImageControl* clientArea = nullptr;
-    ImageControl* image1 = nullptr;
-    QLabel* label1 = nullptr;
-    std::unique_ptr<FormControls> controls;
-    std::unique_ptr<Game> game;
-    PlayerCountActions playerCount;
-    ShiftState shift;
-    std::unique_ptr<X11CloseRequests> closeRequests;
-};
-
 Form1::Form1(const Pictures& pictures)
-    : parts_(std::make_unique<Parts>(pictures, [this] { showGameChanges(); }))
+    : surfaces_(pictures.rocketSheet, pictures.meteorStrip, pictures.finale,
+                QApplication::palette().color(QPalette::Window)),
+      drawing_(surfaces_), title_(pictures.title), clientArea_(new ImageControl(surfaces_.window(), this)),
+      label1_(createLabel1(clientArea_)), image1_(createImage1(title_, clientArea_)), controls_(*image1_, *label1_),
+      game_(state_, World{clock_, random_, *this, drawing_, controls_}), closeRequests_(*this)
 {
     setWindowTitle(QStringLiteral("Skyvane"));
     setWindowIcon(QIcon(QPixmap::fromImage(pictures.icon)));
-    createControls(pictures);
-    parts_->controls = std::make_unique<FormControls>(*parts_->image1, *parts_->label1);
-    parts_->game = std::make_unique<Game>(
-        parts_->state, World{parts_->clock, parts_->random, parts_->pump, parts_->drawing, *parts_->controls});
+    setCentralWidget(clientArea_);
     createMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setFocusPolicy(Qt::StrongFocus);
     placeAtScreenCentre();
-    parts_->closeRequests = std::make_unique<X11CloseRequests>(*this, [this] { Form_QueryUnload(); });
-}
-
-Form1::~Form1() = default;
-
-GameState& Form1::state() { return parts_->state; }
-Game& Form1::game() { return *parts_->game; }
-const QImage& Form1::surface() const { return parts_->surfaces.window(); }
-ImageControl& Form1::image1() const { return *parts_->image1; }
-QLabel& Form1::label1() const { return *parts_->label1; }
-
-void Form1::createControls(const Pictures& pictures)
-{
-    // The client area shows the window surface; Image1 and Label1 lie above it.
-    auto* clientArea = new ImageControl(parts_->surfaces.window(), this);
-    setCentralWidget(clientArea);
-
-    auto* label1 = createLabel1(clientArea);
-
-    parts_->title = pictures.title;
-    auto* image1 = new ImageControl(parts_->title, clientArea);
-    image1->setObjectName(QStringLiteral("Image1"));
-    image1->move(0, 0);
-
-    parts_->clientArea = clientArea;
-    parts_->label1 = label1;
-    parts_->image1 = image1;
 }
 
 // The whole menu tree, with the design's names as object names.
@@ -166,9 +106,9 @@ void Form1::createMenus()
         item->setCheckable(true);
         item->setData(index);
         playerCount->addAction(item);
-        parts_->playerCount.items[static_cast<std::size_t>(index)] = item;
+        playerCount_.items[static_cast<std::size_t>(index)] = item;
     }
-    parts_->playerCount.items[0]->setChecked(true);
+    playerCount_.items[0]->setChecked(true);
     connect(playerCount, &QActionGroup::triggered, this,
             [this](QAction* item) { playerCountCommand(item->data().toInt()); });
 
@@ -184,16 +124,24 @@ void Form1::placeAtScreenCentre()
         move(target->availableGeometry().center() - rect().center());
 }
 
-void Form1::showGameChanges()
+void Form1::pumpEvents()
 {
-    if (parts_->drawing.takeDirty())
-        parts_->clientArea->update();
-    parts_->controls->apply();
+    showGameChanges();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
+void Form1::showGameChanges()
+{
+    if (drawing_.takeDirty())
+        clientArea_->update();
+    controls_.apply();
+}
+
+// The whole game runs inside this command: keys and menu commands reach it through the event
+// pump at the end of each pass, and a start from there sets up the new game in place.
 void Form1::startCommand()
 {
-    runGuarded([this] { parts_->game->start(); });
+    runGuarded([this] { game_.start(); });
     showGameChanges();
 }
 
@@ -201,7 +149,7 @@ void Form1::quitCommand() { close(); }
 
 void Form1::playerCountCommand(int index)
 {
-    runGuarded([&] { choosePlayerCount(parts_->state, parts_->playerCount, static_cast<std::int16_t>(index)); });
+    runGuarded([&] { choosePlayerCount(state_, playerCount_, static_cast<std::int16_t>(index)); });
 }
 
 void Form1::howToPlayCommand() { showHelpBox(this, HelpTexts::HowToPlayTitle, HelpTexts::HowToPlay); }
@@ -211,7 +159,7 @@ void Form1::controlsTableCommand() { showHelpBox(this, HelpTexts::ControlsTableT
 // Every close request ends the program at once, also in the middle of a game.
 void Form1::Form_QueryUnload()
 {
-    parts_->game->requestClose();
+    game_.requestClose();
     QCoreApplication::exit(0);
 }
 
@@ -223,8 +171,8 @@ void Form1::closeEvent(QCloseEvent* event)
 
 void Form1::keyPressEvent(QKeyEvent* event)
 {
-    const std::int16_t shift = parts_->shift.afterEvent(*event);
-    runGuarded([&] { Form_KeyDown(parts_->state, virtualKeyCode(*event), shift); });
+    const std::int16_t shift = shift_.afterEvent(*event);
+    runGuarded([&] { Form_KeyDown(state_, virtualKeyCode(*event), shift); });
 }
 
 // Auto-repeat arrives as release and press pairs; only the presses count.
@@ -232,14 +180,14 @@ void Form1::keyReleaseEvent(QKeyEvent* event)
 {
     if (event->isAutoRepeat())
         return;
-    const std::int16_t shift = parts_->shift.afterEvent(*event);
-    runGuarded([&] { Form_KeyUp(parts_->state, virtualKeyCode(*event), shift); });
+    const std::int16_t shift = shift_.afterEvent(*event);
+    runGuarded([&] { Form_KeyUp(state_, virtualKeyCode(*event), shift); });
 }
 
 void Form1::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        parts_->shift.resync(QGuiApplication::queryKeyboardModifiers());
+        shift_.resync(QGuiApplication::queryKeyboardModifiers());
     QMainWindow::changeEvent(event);
 }
 

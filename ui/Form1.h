@@ -1,30 +1,37 @@
 #pragma once
-// Form1: the game's one window with its menu bar, its controls and the game state.
+// Form1: the game's one window with its menu bar, its controls and the game state. It is
+// also the event pump of the running game: each pass ends by showing what the pass drew.
+
+#include "FormControls.h"
+#include "KeyTranslation.h"
+#include "PlayerCountItems.h"
+#include "SurfaceDrawing.h"
+#include "Surfaces.h"
+#include "game/Game.h"
+#include "game/GameState.h"
+#include "platform/CloseRequests.h"
+#include "platform/DeterministicRandom.h"
+#include "platform/SystemTickCounter.h"
 
 #include <QMainWindow>
-#include <memory>
 
-class QAction;
 class QLabel;
 
 namespace skyvane {
 
 struct Pictures;
-struct GameState;
-class Game;
 class ImageControl;
 
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow, private EventPump {
     Q_OBJECT
 public:
     explicit Form1(const Pictures& pictures);
-    ~Form1() override;
 
-    GameState& state();
-    Game& game();
-    const QImage& surface() const;
-    ImageControl& image1() const;
-    QLabel& label1() const;
+    GameState& state() { return state_; }
+    Game& game() { return game_; }
+    const QImage& surface() const { return surfaces_.window(); }
+    ImageControl& image1() const { return *image1_; }
+    QLabel& label1() const { return *label1_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -34,9 +41,11 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    void createControls(const Pictures& pictures);
     void createMenus();
     void placeAtScreenCentre();
+
+    // The end of every pass of a running game: show the frame, then handle every pending event.
+    void pumpEvents() override;
     // Schedules the repaint of what was drawn and shows the controls as the game left them.
     void showGameChanges();
 
@@ -48,8 +57,21 @@ private:
     void controlsTableCommand();
     void Form_QueryUnload();
 
-    struct Parts;
-    std::unique_ptr<Parts> parts_;
+    GameState state_;
+    Surfaces surfaces_;
+    SurfaceDrawing drawing_;
+    SystemTickCounter clock_;
+    DeterministicRandom random_;
+    QImage title_;
+    // The widgets belong to the window; Image1 and Label1 lie above the client area.
+    ImageControl* clientArea_;
+    QLabel* label1_;
+    ImageControl* image1_;
+    FormControls controls_;
+    Game game_;
+    PlayerCountItems playerCount_;
+    ShiftState shift_;
+    CloseRequests closeRequests_;
 };
 
 } // namespace skyvane

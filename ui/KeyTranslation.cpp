@@ -1,5 +1,7 @@
 #include "KeyTranslation.h"
 
+#include "input/KeyHandlers.h"
+
 #include <array>
 #include <utility>
 
@@ -44,10 +46,6 @@ std::int16_t lookUp(const std::array<std::pair<int, std::int16_t>, N>& table, in
     return 0;
 }
 
-// X keysyms of the modifier keys.
-constexpr quint32 kShiftL = 0xffe1, kShiftR = 0xffe2, kControlL = 0xffe3, kControlR = 0xffe4;
-constexpr quint32 kMetaL = 0xffe7, kMetaR = 0xffe8, kAltL = 0xffe9, kAltR = 0xffea;
-
 } // namespace
 
 std::int16_t virtualKeyCode(const QKeyEvent& event)
@@ -69,46 +67,36 @@ std::int16_t virtualKeyCode(const QKeyEvent& event)
 
 std::int16_t ShiftState::afterEvent(const QKeyEvent& event)
 {
-    const quint32 keysym = event.nativeVirtualKey();
-    if (keysym == 0) {
+    const std::optional<std::uint8_t> key = modifierKeyOf(event.nativeVirtualKey());
+    if (!key) {
         resync(event.modifiers());
         return mask();
     }
-    const bool press = event.type() == QEvent::KeyPress;
-    std::uint8_t key = 0;
-    switch (keysym) {
-    case kShiftL: key = LeftShift; break;
-    case kShiftR: key = RightShift; break;
-    case kControlL: key = LeftCtrl; break;
-    case kControlR: key = RightCtrl; break;
-    case kAltL: case kMetaL: key = LeftAlt; break;
-    case kAltR: case kMetaR: key = RightAlt; break;
-    default: break;
-    }
-    held_ = static_cast<std::uint8_t>(press ? held_ | key : held_ & ~key);
+    held_ = static_cast<std::uint8_t>(event.type() == QEvent::KeyPress ? held_ | *key : held_ & ~*key);
     return mask();
 }
 
 void ShiftState::resync(Qt::KeyboardModifiers held)
 {
-    held_ = 0;
+    held_ = ModifierKey::None;
     if (held.testFlag(Qt::ShiftModifier))
-        held_ |= LeftShift;
+        held_ |= ModifierKey::LeftShift;
     if (held.testFlag(Qt::ControlModifier))
-        held_ |= LeftCtrl;
+        held_ |= ModifierKey::LeftCtrl;
     if (held.testFlag(Qt::AltModifier))
-        held_ |= LeftAlt;
+        held_ |= ModifierKey::LeftAlt;
 }
 
 std::int16_t ShiftState::mask() const
 {
+    using namespace ModifierKey;
     std::int16_t result = 0;
     if (held_ & (LeftShift | RightShift))
-        result |= 1;
+        result |= ShiftMask::Shift;
     if (held_ & (LeftCtrl | RightCtrl))
-        result |= 2;
+        result |= ShiftMask::Ctrl;
     if (held_ & (LeftAlt | RightAlt))
-        result |= 4;
+        result |= ShiftMask::Alt;
     return result;
 }
 

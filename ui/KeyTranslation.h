@@ -1,6 +1,8 @@
 #pragma once
 // Turns Qt key events into the handlers' virtual-key codes and shift masks.
 
+#include "platform/ModifierKeys.h"
+
 #include <QKeyEvent>
 #include <cstdint>
 
@@ -11,9 +13,9 @@ namespace skyvane {
 std::int16_t virtualKeyCode(const QKeyEvent& event);
 
 // The modifier mask as it is after each event: 1 Shift, 2 Ctrl, 4 Alt.
-// Events from a real keyboard carry the key's keysym; the held modifier keys are then
-// tracked one by one, which stays exact when both Shift keys are down. Events made by
-// hand carry none and are taken at their modifiers().
+// Where an event's native key code tells which modifier key it is, the held modifier keys
+// are tracked one by one, which stays exact when both Shift keys are down. Other events, such
+// as those made by hand, are taken at their modifiers().
 class ShiftState {
 public:
     std::int16_t afterEvent(const QKeyEvent& event);
@@ -21,17 +23,9 @@ public:
     void resync(Qt::KeyboardModifiers held);
 
 private:
-    enum HeldKey : std::uint8_t {
-        LeftShift = 1,
-        RightShift = 2,
-        LeftCtrl = 4,
-        RightCtrl = 8,
-        LeftAlt = 16,
-        RightAlt = 32,
-    };
     std::int16_t mask() const;
 
-    std::uint8_t held_ = 0;
+    std::uint8_t held_ = ModifierKey::None;  // the held modifier keys, one bit each
 };
 
 } // namespace skyvane

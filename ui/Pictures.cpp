@@ -21,11 +21,17 @@ QImage loadPicture(const QString& path, QSize expectedSize)
     return image;
 }
 
+namespace {
+
+QImage loadFile(const PictureFile& file) { return loadPicture(file.resourcePath(), file.size); }
+
+} // namespace
+
 Pictures loadPictures()
 {
-    return Pictures{loadPicture(PicturePath::RocketSheet, {300, 300}), loadPicture(PicturePath::MeteorStrip, {1000, 200}),
-                    loadPicture(PicturePath::Title, {320, 240}), loadPicture(PicturePath::Finale, {50, 50}),
-                    loadPicture(PicturePath::Icon, {32, 32})};
+    using namespace PictureFiles;
+    return Pictures{loadFile(RocketSheet), loadFile(MeteorStrip), loadFile(Title), loadFile(Finale),
+                    loadFile(Icon)};
 }
 
 } // namespace skyvane

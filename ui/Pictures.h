@@ -13,23 +13,32 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-struct Pictures {
-    QImage rocketSheet;  // 300 x 300: 18 sprites in rows 0-2, their masks 150 px below
-    QImage meteorStrip;  // 1000 x 200: ten frames, their masks 100 px below
-    QImage title;        // 320 x 240
-    QImage finale;       // 50 x 50
-    QImage icon;         // 32 x 32 with transparency
+// A picture file of assets/ and the size it must have.
+struct PictureFile {
+    const char* name;
+    QSize size;
+
+    // Where the file is embedded.
+    QString resourcePath() const { return QStringLiteral(":/assets/") + QLatin1String(name); }
 };
 
-namespace PicturePath {
-inline const QString RocketSheet = QStringLiteral(":/assets/rocket_sheet.png");
-inline const QString MeteorStrip = QStringLiteral(":/assets/meteor_strip.png");
-inline const QString Title = QStringLiteral(":/assets/title.png");
-inline const QString Finale = QStringLiteral(":/assets/finale.png");
-inline const QString Icon = QStringLiteral(":/assets/icon.png");
-} // namespace PicturePath
+namespace PictureFiles {
+inline constexpr PictureFile RocketSheet{"rocket_sheet.png", {300, 300}};  // 18 sprites in rows 0-2, masks 150 px below
+inline constexpr PictureFile MeteorStrip{"meteor_strip.png", {1000, 200}};  // ten frames, masks 100 px below
+inline constexpr PictureFile Title{"title.png", {320, 240}};
+inline constexpr PictureFile Finale{"finale.png", {50, 50}};
+inline constexpr PictureFile Icon{"icon.png", {32, 32}};  // with transparency
+} // namespace PictureFiles
 
-// Loads one picture and checks its size; throws PictureError naming the resource.
+struct Pictures {
+    QImage rocketSheet;
+    QImage meteorStrip;
+    QImage title;
+    QImage finale;
+    QImage icon;
+};
+
+// Loads one picture and checks its size; throws PictureError naming the file.
 QImage loadPicture(const QString& path, QSize expectedSize);
 
 // Loads all five; throws PictureError on the first that fails.

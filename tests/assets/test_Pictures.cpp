@@ -1,6 +1,7 @@
 // The title picture, the finale picture and the window icon.
 
 #include "PictureChecks.h"
+#include "ui/Pictures.h"
 
 #include <QFile>
 #include <set>
@@ -59,9 +60,8 @@ void expectNear(const QRect& box, const QRect& expected, int tolerance)
 
 TEST(Pictures, TheFourPicturesAreEightBitPalettePicturesOfTheirSizes)
 {
-    const std::vector<std::pair<const char*, QSize>> pictures{
-        {"rocket_sheet.png", {300, 300}}, {"meteor_strip.png", {1000, 200}}, {"title.png", {320, 240}}, {"finale.png", {50, 50}}};
-    for (const auto& [name, size] : pictures) {
+    using namespace skyvane::PictureFiles;
+    for (const auto& [name, size] : {RocketSheet, MeteorStrip, Title, Finale}) {
         const QImage picture = loadAsset(name);
         EXPECT_EQ(picture.size(), size) << name;
         EXPECT_EQ(picture.format(), QImage::Format_Indexed8) << name;
@@ -72,7 +72,7 @@ TEST(Pictures, TheFourPicturesAreEightBitPalettePicturesOfTheirSizes)
 TEST(TitlePicture, ShowsThePilotTheNameAndAboutThirtySmallStars)
 {
     const QImage title = loadAsset("title.png");
-    ASSERT_EQ(title.size(), QSize(320, 240));
+    ASSERT_EQ(title.size(), skyvane::PictureFiles::Title.size);
 
     const QRect pilotPlace(QPoint(26, 22), QPoint(182, 226));
     const QRect namePlace(QPoint(212, 197), QPoint(298, 222));
@@ -108,7 +108,7 @@ TEST(TitlePicture, ShowsThePilotTheNameAndAboutThirtySmallStars)
 TEST(FinalePicture, GreyPilotLiesInItsPlaceWithSevenBlackColumnsOnTheLeft)
 {
     const QImage finale = loadAsset("finale.png");
-    ASSERT_EQ(finale.size(), QSize(50, 50));
+    ASSERT_EQ(finale.size(), skyvane::PictureFiles::Finale.size);
 
     const QRect box = nonBlackBox(finale, finale.rect());
     EXPECT_TRUE(QRect(QPoint(7, 2), QPoint(42, 48)).contains(box)) << box.x() << "," << box.y() << " "
@@ -142,7 +142,7 @@ TEST(FinalePicture, GreyPilotLiesInItsPlaceWithSevenBlackColumnsOnTheLeft)
 TEST(WindowIcon, WhiteRocketOnTheDiagonalIsTheOnlyOpaquePart)
 {
     const QImage icon = loadAsset("icon.png");
-    ASSERT_EQ(icon.size(), QSize(32, 32));
+    ASSERT_EQ(icon.size(), skyvane::PictureFiles::Icon.size);
     ASSERT_TRUE(icon.hasAlphaChannel());
 
     int offDiagonal = 0, opaque = 0, white = 0, nearestToCorner = 64, furthestFromCorner = 0;

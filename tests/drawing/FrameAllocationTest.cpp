@@ -1,9 +1,11 @@
 // Whole frames of the real game core drawn on the surfaces touch the heap not once.
 #include "AllocationCounter.h"
 #include "TestPictures.h"
+#include "doubles/FakeTickCounter.h"
+#include "doubles/NullWorld.h"
+#include "doubles/WorstCaseFlight.h"
 #include "game/Game.h"
 #include "platform/DeterministicRandom.h"
-#include "tools/replay/ScriptedRandom.h"
 #include "ui/SurfaceDrawing.h"
 #include "ui/Surfaces.h"
 
@@ -11,44 +13,6 @@
 
 namespace skyvane::test {
 namespace {
-
-class NoEvents : public EventPump {
-public:
-    void pumpEvents() override {}
-};
-
-class NoControls : public Controls {
-public:
-    void showImage1() override {}
-    void hideImage1() override {}
-    void showLabel1() override {}
-    void hideLabel1() override {}
-    void setLabel1Caption(std::string_view) override {}
-};
-
-// Five meteors of size 148 after this frame's growth, two rockets above them, all debris in play.
-void armWorstCase(GameState& s)
-{
-    for (int slot = 0; slot < kMeteorSlots; ++slot) {
-        s.MeteorX[slot] = 100 + 30 * slot;
-        s.MeteorY[slot] = 110 + 10 * slot;
-        s.MeteorSize[slot] = 146;
-        s.MeteorFrame[slot] = 200 * slot;
-    }
-    for (int player = 0; player < 2; ++player) {
-        s.RocketX[player] = 60 + 140 * player;
-        s.RocketY[player] = 0;
-        s.RocketVY[player] = 0;
-        s.Steer[player] = player == 0 ? -1 : 1;
-        s.Thrust[player] = 1;
-    }
-    for (int particle = 0; particle < kDebrisCount; ++particle) {
-        s.DebrisX[particle] = 130 + 5 * particle;
-        s.DebrisY[particle] = 120;
-        s.DebrisVX[particle] = 1;
-        s.DebrisVY[particle] = -1;
-    }
-}
 
 class FrameAllocationTest : public ::testing::Test {
 protected:
@@ -70,17 +34,17 @@ protected:
     void runFlightFrames(int count)
     {
         for (int frame = 0; frame < count; ++frame) {
-            armWorstCase(state);
+            doubles::armWorstCaseFlight(state);
             framedPass();
             drawing.takeDirty();
         }
     }
 
     GameState state;
-    replay::FakeTickCounter clock;
+    doubles::FakeTickCounter clock;
     DeterministicRandom random;
-    NoEvents events;
-    NoControls controls;
+    doubles::NullEventPump events;
+    doubles::NullControls controls;
     Surfaces surfaces;
     SurfaceDrawing drawing;
     Game game;
@@ -110,7 +74,7 @@ TEST_F(FrameAllocationTest, GameOverCountdownToTheTailAllocatesNothing)
     state.RocketX[1] = kOutOfPlay;
     startMeasuring();
     while (framedPass())
-        armWorstCase(state);
+        doubles::armWorstCaseFlight(state);
     game.tail();
     const HeapCalls calls = stopMeasuring();
     EXPECT_EQ(calls.allocations, 0);

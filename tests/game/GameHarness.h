@@ -2,35 +2,17 @@
 // A game driven by hand: fake clock, scripted random values with a default once the
 // script runs out, the trace of every drawing and control call, and a pump hook.
 
+#include "doubles/FakeTickCounter.h"
+#include "doubles/ScriptedRandom.h"
+#include "doubles/TraceRecorder.h"
 #include "game/Game.h"
-#include "tools/replay/ScriptedRandom.h"
-#include "tools/replay/TraceRecorder.h"
 
 #include <functional>
-#include <initializer_list>
 #include <sstream>
 #include <string>
 #include <vector>
 
 namespace skyvane::testing {
-
-// Scripted values first, then a fixed default (0.5 keeps stars parked and meteors away).
-class QueueThenDefaultRandom : public RandomSource {
-public:
-    float next() override
-    {
-        ++drawn;
-        if (queue.empty())
-            return fallback;
-        const float value = queue.front();
-        queue.erase(queue.begin());
-        return value;
-    }
-    void push(std::initializer_list<float> values) { queue.insert(queue.end(), values); }
-    std::vector<float> queue;
-    float fallback = 0.5f;
-    int drawn = 0;
-};
 
 class HookPump : public EventPump {
 public:
@@ -46,12 +28,15 @@ public:
 
 struct GameHarness {
     GameState state;
-    replay::FakeTickCounter clock;
-    QueueThenDefaultRandom random;
+    doubles::FakeTickCounter clock;
+    doubles::ScriptedRandom random;
     HookPump pump;
     std::ostringstream trace;
-    replay::TraceRecorder recorder{trace};
+    doubles::TraceRecorder recorder{trace};
     Game game{state, World{clock, random, pump, recorder, recorder}};
+
+    // Scripted values first, then 0.5, which keeps stars parked and meteors away.
+    GameHarness() { random.fallback = 0.5f; }
 
     // Set up a game at tick 0 and forget its trace.
     void startAt(std::int32_t milliseconds = 0)

@@ -23,7 +23,7 @@ int count(const std::string& text, const std::string& what)
 TEST(SetUp, GivesTheStartValuesAndHidesTheControlsFirst)
 {
     GameHarness h;
-    h.random.push({0.0f, 0.985f});
+    h.random.append({0.0f, 0.985f});
     h.clock.milliseconds = 2019;
     h.game.setUp();
     EXPECT_EQ(h.trace.str(), "Image1 hide\nLabel1 hide\n");
@@ -39,7 +39,7 @@ TEST(SetUp, GivesTheStartValuesAndHidesTheControlsFirst)
     EXPECT_EQ(s.MeteorX[4], -200);
     EXPECT_EQ(s.MeteorSize[4], 1);
     EXPECT_EQ(s.DebrisY[10], -200);
-    EXPECT_EQ(h.random.drawn, 2 * kStarCount);
+    EXPECT_EQ(h.random.drawn(), 2 * kStarCount);
 }
 
 TEST(SetUp, LeavesKeysPoseMeteorPositionsAndUnusedCellsAlone)

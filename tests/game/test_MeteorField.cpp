@@ -12,14 +12,14 @@ constexpr int kStarDrawsPerFrame = 4 * kStarCount;
 void pushStarDraws(GameHarness& h)
 {
     for (int i = 0; i < kStarDrawsPerFrame; ++i)
-        h.random.queue.push_back(0.5f);
+        h.random.append(0.5f);
 }
 
 // Slot 0 spawns in the next frame at (160, 120) showing animation frame 800.
 void spawnInSlotZero(GameHarness& h)
 {
     pushStarDraws(h);
-    h.random.push({0.0f, 0.5f, 0.5f, 0.85f});
+    h.random.append({0.0f, 0.5f, 0.5f, 0.85f});
 }
 } // namespace
 
@@ -38,15 +38,15 @@ TEST(MeteorField, AMeteorGrowsTurnsAndPassesAt150)
             << "frame " << frame;
         h.clearTrace();
     }
-    const int drawsBefore = h.random.drawn;
+    const int drawsBefore = h.random.drawn();
     h.frame();
     EXPECT_EQ(h.state.MeteorX[0], -200);
     EXPECT_EQ(h.state.MeteorSize[0], 150);
     EXPECT_EQ(h.traceLines("BlitMeteor")[0].rfind("BlitMeteor -200 120 150 ", 0), 0u) << "drawn left of the play area";
-    EXPECT_EQ(h.random.drawn - drawsBefore, kStarDrawsPerFrame + 4) << "the freed slot does not roll in this frame";
-    const int drawsNext = h.random.drawn;
+    EXPECT_EQ(h.random.drawn() - drawsBefore, kStarDrawsPerFrame + 4) << "the freed slot does not roll in this frame";
+    const int drawsNext = h.random.drawn();
     h.frame();
-    EXPECT_EQ(h.random.drawn - drawsNext, kStarDrawsPerFrame + 5) << "it rolls again from the next frame";
+    EXPECT_EQ(h.random.drawn() - drawsNext, kStarDrawsPerFrame + 5) << "it rolls again from the next frame";
 }
 
 TEST(MeteorField, TheAnimationCounterCarriesOverToTheNextMeteorOfTheSlot)
@@ -65,7 +65,7 @@ TEST(MeteorField, SpawnPositionsCoverThePlayArea)
     GameHarness h;
     h.startAt();
     pushStarDraws(h);
-    h.random.push({0.0199f, 0.99999994f, 0.99999994f, 0.99999994f});
+    h.random.append({0.0199f, 0.99999994f, 0.99999994f, 0.99999994f});
     h.frame();
     EXPECT_EQ(h.state.SpawnRoll, 25) << "the last roll of the frame was slot 4's";
     EXPECT_EQ(h.state.MeteorX[0], 319);
@@ -90,5 +90,5 @@ TEST(MeteorField, WithAllSlotsBusyNoSpawnIsRolled)
         h.state.MeteorSize[slot] = 10;
     }
     h.frame();
-    EXPECT_EQ(h.random.drawn, 2 * kStarCount + kStarDrawsPerFrame);
+    EXPECT_EQ(h.random.drawn(), 2 * kStarCount + kStarDrawsPerFrame);
 }

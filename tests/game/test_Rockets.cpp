@@ -85,10 +85,11 @@ TEST(RocketCollision, DebrisSpeedsCoverMinusFiveToFiveWithoutZero)
     nearMeteor(h, 0);
     // Stars take 204 draws and the four free slots 4; then the debris speeds.
     for (int i = 0; i < 4 * kStarCount + 4; ++i)
-        h.random.queue.push_back(0.5f);
+        h.random.append(0.5f);
     const std::vector<float> draws{0.0f, 0.99999994f, 0.0909f, 0.4546f, 0.5f, 0.5454f};
     const std::vector<int> speeds{-5, 5, -5, 1, 1, 1};
-    h.random.queue.insert(h.random.queue.end(), draws.begin(), draws.end());
+    for (const float draw : draws)
+        h.random.append(draw);
     h.frame();
     for (std::size_t i = 0; i < speeds.size(); ++i) {
         const int particle = static_cast<int>(i / 2);
@@ -123,12 +124,12 @@ TEST(RocketCollision, WithEveryParticleBusyAHitStartsNoneButStillRemoves)
         h.state.DebrisVX[particle] = 1;
         h.state.DebrisVY[particle] = 1;
     }
-    const int before = h.random.drawn;
+    const int before = h.random.drawn();
     h.frame();
     EXPECT_EQ(h.state.RocketX[0], kOutOfPlay);
     EXPECT_EQ(h.state.MeteorX[0], kOutOfPlay);
     EXPECT_EQ(h.state.DebrisX[0], 101);
-    EXPECT_EQ(h.random.drawn - before, 4 * kStarCount + 4 + 2 * kDebrisSpecks * kDebrisCount)
+    EXPECT_EQ(h.random.drawn() - before, 4 * kStarCount + 4 + 2 * kDebrisSpecks * kDebrisCount)
         << "no speed draws, only the specks";
 }
 
@@ -223,8 +224,8 @@ TEST(Debris, SpecksLandOnTheSixteenPixelsAroundTheParticle)
     h.state.DebrisVX[0] = 1;
     h.state.DebrisVY[0] = 1;
     for (int i = 0; i < 4 * kStarCount + 5; ++i)
-        h.random.queue.push_back(0.5f);
-    h.random.push({0.0f, 0.99999994f, 0.5f, 0.0625f});
+        h.random.append(0.5f);
+    h.random.append({0.0f, 0.99999994f, 0.5f, 0.0625f});
     h.frame();
     const auto specks = h.traceLines("PlotPoint");
     ASSERT_EQ(specks.size(), kStarCount + 10u);

@@ -1,10 +1,11 @@
 // Ten thousand games through the real game core with the real random generator: random
 // keys, player-count changes, restarts and Esc at random passes. No range error may occur
 // and the state's invariants must hold after every pass.
+#include "doubles/FakeTickCounter.h"
+#include "doubles/NullWorld.h"
 #include "game/Game.h"
 #include "input/KeyHandlers.h"
 #include "platform/DeterministicRandom.h"
-#include "tools/replay/ScriptedRandom.h"
 
 #include <gtest/gtest.h>
 
@@ -16,25 +17,10 @@ using namespace skyvane;
 
 namespace {
 
-class NoDrawing : public Drawing, public Controls {
-public:
-    void ClearPlayArea() override {}
-    void PlotPoint(std::int16_t, std::int16_t, std::uint32_t) override {}
-    void BlitMeteor(std::int16_t, std::int16_t, std::int16_t, std::int16_t) override {}
-    void BlitRocket(std::int16_t, std::int16_t, std::int16_t, std::int16_t) override {}
-    void PaintFinalePicture(std::int16_t, std::int16_t) override {}
-    void ClearSurface() override {}
-    void showImage1() override {}
-    void hideImage1() override {}
-    void showLabel1() override {}
-    void hideLabel1() override {}
-    void setLabel1Caption(std::string_view) override {}
-};
-
 // The player's side: what happens in one event pump.
 class RandomPlayer : public EventPump {
 public:
-    RandomPlayer(GameState& state, replay::FakeTickCounter& clock) : state_(state), clock_(clock) {}
+    RandomPlayer(GameState& state, doubles::FakeTickCounter& clock) : state_(state), clock_(clock) {}
     void pumpEvents() override;
     Game* game = nullptr;
     std::mt19937 dice{20261206};
@@ -48,7 +34,7 @@ private:
     int dodgeDirection(int player) const;
 
     GameState& state_;
-    replay::FakeTickCounter& clock_;
+    doubles::FakeTickCounter& clock_;
 };
 
 // Away from the nearest growing meteor, otherwise back towards the middle.
@@ -138,11 +124,12 @@ void RandomPlayer::pumpEvents()
 TEST(Soak, TenThousandGamesKeepEveryInvariantAndRaiseNoRangeError)
 {
     GameState state;
-    replay::FakeTickCounter clock;
+    doubles::FakeTickCounter clock;
     DeterministicRandom random;
-    NoDrawing drawing;
+    doubles::NullDrawing drawing;
+    doubles::NullControls controls;
     RandomPlayer player(state, clock);
-    Game game(state, World{clock, random, player, drawing, drawing});
+    Game game(state, World{clock, random, player, drawing, controls});
     player.game = &game;
 
     int finales = 0;

@@ -13,7 +13,7 @@ float offsetDraw(int offset) { return (static_cast<float>(offset) + 10.5f) / 21.
 void respawnStarZero(GameHarness& h, int dx, int dy)
 {
     h.startAt();
-    h.random.push({0.0f, 0.99f, offsetDraw(dx), offsetDraw(dy)});
+    h.random.append({0.0f, 0.99f, offsetDraw(dx), offsetDraw(dy)});
 }
 } // namespace
 
@@ -30,7 +30,7 @@ TEST(Starfield, AnOffsetGrowsByAFifthUntilItLeavesTheBox)
     EXPECT_EQ(h.state.StarCX[0], 150);
     EXPECT_EQ(h.state.StarCY[0], 129);
     h.clearTrace();
-    h.random.push({0.25f});
+    h.random.append({0.25f});
     h.frame();  // 149 grows to 179: outside, respawned from the next draws
     EXPECT_EQ(h.state.StarCX[0], 155);
     EXPECT_EQ(h.traceLines("PlotPoint").front(), "PlotPoint 655 120 FFFFFF") << "drawn at its new place";
@@ -107,7 +107,7 @@ TEST(Starfield, RespawnsStayInTheirRangesUpToTheLargestDrawBelowOne)
     const float largest = 0.99999994f;  // 1 - 2^-24
     GameHarness h;
     h.startAt();
-    h.random.push({largest, largest, largest, largest, 0.9f});
+    h.random.append({largest, largest, largest, largest, 0.9f});
     h.frame();
     EXPECT_EQ(h.state.StarCX[0], 169);
     EXPECT_EQ(h.state.StarCY[0], 129);

@@ -21,7 +21,8 @@ TEST(Pictures, TheEmbeddedPicturesLoad)
 TEST(Pictures, ADamagedOrMissingPictureIsAClearError)
 {
     QTemporaryDir dir;
-    QFile original(PicturePath::Finale);
+    const QString finale = PictureFiles::Finale.resourcePath();
+    QFile original(finale);
     ASSERT_TRUE(original.open(QIODevice::ReadOnly));
     QByteArray bytes = original.readAll();
     bytes.truncate(bytes.size() / 3);
@@ -32,7 +33,7 @@ TEST(Pictures, ADamagedOrMissingPictureIsAClearError)
     out.close();
 
     const std::vector<std::pair<QString, QSize>> cases{
-        {damaged, {50, 50}}, {dir.filePath("missing.png"), {50, 50}}, {PicturePath::Finale, {60, 50}}};
+        {damaged, {50, 50}}, {dir.filePath("missing.png"), {50, 50}}, {finale, {60, 50}}};
     for (const auto& [path, size] : cases) {
         try {
             loadPicture(path, size);

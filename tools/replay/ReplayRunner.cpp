@@ -1,19 +1,16 @@
 #include "ReplayRunner.h"
 
-#include "ScriptedRandom.h"
 #include "StateDump.h"
-#include "TraceRecorder.h"
+#include "doubles/FakeTickCounter.h"
+#include "doubles/NullWorld.h"
+#include "doubles/ScriptedRandom.h"
+#include "doubles/TraceRecorder.h"
 #include "game/Game.h"
 #include "input/KeyHandlers.h"
 
 namespace skyvane::replay {
 
 namespace {
-
-class NoEvents : public EventPump {
-public:
-    void pumpEvents() override {}
-};
 
 // A script error found while running, such as a pass with no game running.
 struct RunError {
@@ -71,10 +68,10 @@ private:
 
     std::ostream& out_;
     GameState state_;
-    FakeTickCounter clock_;
-    ScriptedRandom random_;
-    NoEvents pump_;
-    TraceRecorder trace_;
+    doubles::FakeTickCounter clock_;
+    doubles::ScriptedRandom random_;
+    doubles::NullEventPump pump_;
+    doubles::TraceRecorder trace_;
     Game game_;
     bool gameActive_ = false;
 };
@@ -96,7 +93,7 @@ int runScript(const Script& script, std::ostream& out, std::ostream& err)
     for (const Command& command : script.commands) {
         try {
             runner.run(command);
-        } catch (const RandomExhausted& error) {
+        } catch (const doubles::RandomExhausted& error) {
             return fail(out, err, command.line, error.what(), kExitBadScript);
         } catch (const RunError& error) {
             return fail(out, err, command.line, error.message, kExitBadScript);

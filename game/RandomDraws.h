@@ -1,19 +1,12 @@
 #pragma once
-// What a phase of a frame works with: the game state and the services it may call.
+// How the game turns random values and computed values into whole numbers.
 
-#include "GameState.h"
 #include "World.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace skyvane {
-
-struct FrameContext {
-    GameState& state;
-    RandomSource& random;
-    Drawing& drawing;
-    Controls& controls;
-};
 
 // floor(r * scale + offset) for a fresh random value r. Computed in double precision, where it
 // is exact for these scales, so the ranges hold up to the largest r below 1.

@@ -1,11 +1,11 @@
 #pragma once
-// Writes every drawing and control call as one trace line.
+// A recording drawing interface and controls: every call becomes one line of a trace.
 
 #include "game/World.h"
 
 #include <ostream>
 
-namespace skyvane::replay {
+namespace skyvane::doubles {
 
 class TraceRecorder : public Drawing, public Controls {
 public:
@@ -31,4 +31,4 @@ private:
     std::ostream& out_;
 };
 
-} // namespace skyvane::replay
+} // namespace skyvane::doubles

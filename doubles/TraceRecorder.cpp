@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-namespace skyvane::replay {
+namespace skyvane::doubles {
 
 void TraceRecorder::line(std::string_view text)
 {
@@ -51,4 +51,4 @@ void TraceRecorder::setLabel1Caption(std::string_view caption)
         out_ << "Label1 caption " << caption << '\n';
 }
 
-} // namespace skyvane::replay
+} // namespace skyvane::doubles
