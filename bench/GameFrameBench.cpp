@@ -1,0 +1,42 @@
+// The heaviest frame of flight through the real game core: the phases with their range-checked
+// stores and random draws, drawn by the six drawing operations on the real surfaces.
+#include "doubles/FakeTickCounter.h"
+#include "doubles/NullWorld.h"
+#include "doubles/WorstCaseFlight.h"
+#include "game/Game.h"
+#include "platform/DeterministicRandom.h"
+#include "ui/Pictures.h"
+#include "ui/SurfaceDrawing.h"
+#include "ui/Surfaces.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace skyvane;
+
+void BM_WorstCaseGameFrame(benchmark::State& state)
+{
+    const Pictures pictures = loadPictures();
+    Surfaces surfaces(pictures.rocketSheet, pictures.meteorStrip, pictures.finale, Qt::white);
+    SurfaceDrawing drawing(surfaces);
+    GameState s;
+    doubles::FakeTickCounter clock;
+    DeterministicRandom random;
+    doubles::NullEventPump pump;
+    doubles::NullControls controls;
+    Game game(s, World{clock, random, pump, drawing, controls});
+    s.PlayerSetting = 1;
+    game.setUp();
+    for (auto _ : state) {
+        doubles::armWorstCaseFlight(s);
+        s.Progress = 0;  // stays in flight however many frames run
+        clock.advance(kTickStepMs);
+        game.pass();
+        benchmark::DoNotOptimize(surfaces.window().constBits());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_WorstCaseGameFrame);
+
+} // namespace
