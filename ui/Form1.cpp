@@ -6,6 +6,7 @@
 #include "ImageControl.h"
 #include "Pictures.h"
 #include "input/KeyHandlers.h"
+#include "platform/NormalWindowState.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -63,7 +64,7 @@ Form1::Form1(const Pictures& pictures)
                 QApplication::palette().color(QPalette::Window)),
       drawing_(surfaces_), title_(pictures.title), clientArea_(new ImageControl(surfaces_.window(), this)),
       label1_(createLabel1(clientArea_)), image1_(createImage1(title_, clientArea_)), controls_(*image1_, *label1_),
-      game_(state_, World{clock_, random_, *this, drawing_, controls_}), closeRequests_(*this)
+      game_(state_, World{clock_, random_, *this, drawing_, controls_})
 {
     setWindowTitle(QStringLiteral("Skyvane"));
     setWindowIcon(QIcon(QPixmap::fromImage(pictures.icon)));
@@ -72,6 +73,7 @@ Form1::Form1(const Pictures& pictures)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setFocusPolicy(Qt::StrongFocus);
     placeAtScreenCentre();
+    keepNormalState(*this);
 }
 
 // The whole menu tree, with the design's names as object names.
@@ -117,11 +119,22 @@ void Form1::createMenus()
     addItem(helpMenu, QStringLiteral("操作表"), &Form1::controlsTableCommand);
 }
 
+// Centres the whole frame: title bar and borders once the window manager has framed the window,
+// the client area alone before.
 void Form1::placeAtScreenCentre()
 {
     adjustSize();
-    if (const QScreen* target = screen())
-        move(target->availableGeometry().center() - rect().center());
+    if (const QScreen* target = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(target->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void Form1::openMenuBar()
+{
+    QMenuBar* bar = menuBar();
+    bar->setActiveAction(bar->actions().constFirst());
 }
 
 void Form1::pumpEvents()
@@ -152,9 +165,9 @@ void Form1::playerCountCommand(int index)
     runGuarded([&] { choosePlayerCount(state_, playerCount_, static_cast<std::int16_t>(index)); });
 }
 
-void Form1::howToPlayCommand() { showHelpBox(this, HelpTexts::HowToPlayTitle, HelpTexts::HowToPlay); }
+void Form1::howToPlayCommand() { showHelpBox(*this, HelpTexts::HowToPlayTitle, HelpTexts::HowToPlay); }
 
-void Form1::controlsTableCommand() { showHelpBox(this, HelpTexts::ControlsTableTitle, HelpTexts::ControlsTable); }
+void Form1::controlsTableCommand() { showHelpBox(*this, HelpTexts::ControlsTableTitle, HelpTexts::ControlsTable); }
 
 // Every close request ends the program at once, also in the middle of a game.
 void Form1::Form_QueryUnload()
@@ -173,6 +186,8 @@ void Form1::keyPressEvent(QKeyEvent* event)
 {
     const std::int16_t shift = shift_.afterEvent(*event);
     runGuarded([&] { Form_KeyDown(state_, virtualKeyCode(*event), shift); });
+    if (event->key() == Qt::Key_F10)
+        openMenuBar();
 }
 
 // Auto-repeat arrives as release and press pairs; only the presses count.
@@ -189,6 +204,16 @@ void Form1::changeEvent(QEvent* event)
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         shift_.resync(QGuiApplication::queryKeyboardModifiers());
     QMainWindow::changeEvent(event);
+}
+
+// The window manager frames the window after it is first shown; from then on the frame is known.
+void Form1::moveEvent(QMoveEvent* event)
+{
+    if (!frameCentred_ && frameGeometry().size() != size()) {
+        frameCentred_ = true;
+        placeAtScreenCentre();
+    }
+    QMainWindow::moveEvent(event);
 }
 
 // Tab reaches the game like any other key: there is no control to move the focus to.

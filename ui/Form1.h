@@ -9,7 +9,6 @@
 #include "Surfaces.h"
 #include "game/Game.h"
 #include "game/GameState.h"
-#include "platform/CloseRequests.h"
 #include "platform/DeterministicRandom.h"
 #include "platform/SystemTickCounter.h"
 
@@ -38,11 +37,14 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
     void createMenus();
     void placeAtScreenCentre();
+    // F10: the first menu opens, and the menus take the keys until one is chosen or Esc.
+    void openMenuBar();
 
     // The end of every pass of a running game: show the frame, then handle every pending event.
     void pumpEvents() override;
@@ -71,7 +73,7 @@ private:
     Game game_;
     PlayerCountItems playerCount_;
     ShiftState shift_;
-    CloseRequests closeRequests_;
+    bool frameCentred_ = false;
 };
 
 } // namespace skyvane

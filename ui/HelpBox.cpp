@@ -1,5 +1,8 @@
 #include "HelpBox.h"
 
+#include "platform/NormalWindowState.h"
+
+#include <QEventLoop>
 #include <QMessageBox>
 
 namespace skyvane {
@@ -11,11 +14,21 @@ QString displayText(const char* text)
     return shown;
 }
 
-void showHelpBox(QWidget* parent, const char* title, const char* text)
+// Qt drops the window system's close requests for a window that a Qt modal box blocks, so the
+// box is shown modeless over a disabled owner, the way a system message box disables its own.
+void showHelpBox(QWidget& owner, const char* title, const char* text)
 {
-    QMessageBox box(QMessageBox::Information, QString::fromUtf8(title), displayText(text), QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Information, QString::fromUtf8(title), displayText(text), QMessageBox::Ok, &owner);
     box.setTextFormat(Qt::PlainText);
-    box.exec();
+    box.setWindowModality(Qt::NonModal);
+    keepNormalState(box);
+    owner.setEnabled(false);
+    box.setEnabled(true);
+    QEventLoop untilDismissed;
+    QObject::connect(&box, &QDialog::finished, &untilDismissed, &QEventLoop::quit);
+    box.show();
+    untilDismissed.exec();
+    owner.setEnabled(true);
 }
 
 } // namespace skyvane

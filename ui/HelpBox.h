@@ -1,5 +1,5 @@
 #pragma once
-// The modal help boxes: information icon, one OK button.
+// The help boxes: information icon, one OK button, modal as a system message box is.
 
 #include <QString>
 
@@ -10,6 +10,8 @@ namespace skyvane {
 // Every carriage return of the text starts a new line on screen, whatever the style.
 QString displayText(const char* text);
 
-void showHelpBox(QWidget* parent, const char* title, const char* text);
+// Shows the box and returns when it is dismissed. The owner takes no input meanwhile but,
+// unlike a window behind a Qt modal box, still receives every close request.
+void showHelpBox(QWidget& owner, const char* title, const char* text);
 
 } // namespace skyvane

@@ -37,8 +37,14 @@ protected:
     // Runs work after delayMs of the event loop (also of a running game's pump).
     static void after(int delayMs, std::function<void()> work) { QTimer::singleShot(delayMs, std::move(work)); }
 
-    // The open modal box, once the event loop has shown it.
-    static QMessageBox* openBox() { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }
+    // The open help box, once the event loop has shown it.
+    static QMessageBox* openBox()
+    {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible())
+                return box;
+        return nullptr;
+    }
 
     void key(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, bool autoRepeat = false)
     {

@@ -112,6 +112,80 @@ TEST_F(WindowTest, TheHelpBoxesShowTheirTitlesTextsIconAndOneButton)
     EXPECT_EQ(table.buttons, QMessageBox::Ok);
 }
 
+TEST_F(WindowTest, WhileAHelpBoxIsOpenTheWindowTakesNoCommandAndNoKey)
+{
+    int starts = 0;
+    QObject::connect(action("スタート"), &QAction::triggered, [&] { ++starts; });
+    bool boxActive = false;
+    bool menusOpened = true;
+    after(50, [&] {
+        QMessageBox* box = openBox();
+        ASSERT_NE(box, nullptr);
+        boxActive = QApplication::activeWindow() == box;
+        // Ends a game that should not have started.
+        QTimer::singleShot(300, window.get(), [&] { window->state().Playing = 0; });
+        QTest::keyClick(box, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(window->windowHandle(), Qt::Key_S, Qt::ControlModifier);
+        QTest::keyPress(window->windowHandle(), Qt::Key_Left);
+        QTest::keyClick(window->windowHandle(), Qt::Key_F10);
+        menusOpened = QApplication::activePopupWidget() != nullptr;
+        box->accept();
+    });
+    action("遊び方")->trigger();
+    EXPECT_TRUE(boxActive) << "keys go to the box";
+    EXPECT_EQ(starts, 0);
+    EXPECT_FALSE(menusOpened);
+    EXPECT_EQ(window->state().Steer[0], 0);
+    QTest::keyPress(window->windowHandle(), Qt::Key_Right);
+    EXPECT_EQ(window->state().Steer[0], 1) << "the keys are the game's again once the box is gone";
+}
+
+TEST_F(WindowTest, F10OpensTheMenusAndAfterwardsTheKeysAreTheGamesAgain)
+{
+    QWindow* handle = window->windowHandle();
+    QTest::keyClick(handle, Qt::Key_F10);
+    QWidget* gameMenu = QApplication::activePopupWidget();
+    ASSERT_NE(gameMenu, nullptr);
+    EXPECT_EQ(gameMenu->objectName(), "ゲーム");
+    QTest::keyClick(gameMenu, Qt::Key_Right);
+    QWidget* playersMenu = QApplication::activePopupWidget();
+    ASSERT_NE(playersMenu, nullptr);
+    EXPECT_EQ(playersMenu->objectName(), "人数設定");
+    QTest::keyClick(playersMenu, Qt::Key_Down);
+    QTest::keyClick(playersMenu, Qt::Key_Return);
+    EXPECT_EQ(window->state().PlayerSetting, 1);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+
+    QTest::keyClick(handle, Qt::Key_F10);
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    QTest::keyPress(handle, Qt::Key_Left);
+    EXPECT_EQ(window->state().Steer[0], -1);
+}
+
+TEST_F(WindowTest, MaximiseAndFullScreenRequestsLeaveTheWindowAndTheBoxesAtTheirSize)
+{
+    auto requestEach = [](QWidget& shown) {
+        const QSize size = shown.size();
+        for (Qt::WindowState request : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
+            shown.windowHandle()->setWindowStates(request);
+            QApplication::processEvents();
+            EXPECT_EQ(shown.windowState(), Qt::WindowNoState) << request;
+            EXPECT_EQ(shown.size(), size) << request;
+        }
+    };
+    requestEach(*window);
+    EXPECT_EQ(window->centralWidget()->size(), QSize(320, 241));
+    after(50, [&] {
+        QMessageBox* box = openBox();
+        ASSERT_NE(box, nullptr);
+        requestEach(*box);
+        box->accept();
+    });
+    action("操作表")->trigger();
+}
+
 TEST_F(WindowTest, CtrlSStartsAGameAndEscBringsTheTitleBack)
 {
     bool imageHiddenDuringGame = false;
