@@ -1,5 +1,5 @@
-# Shared steps for tests of the real program under a private Xvfb: sourced, not run.
-# Needs Xvfb, xdotool, xwininfo and ImageMagick.
+# Shared steps for tests of the real program under a private Xvfb, and under a private weston
+# inside it: sourced, not run. Needs Xvfb, xdotool, xwininfo, ImageMagick, and weston.
 
 # start_xvfb: starts a server on a free display and exports DISPLAY.
 start_xvfb() {
@@ -18,6 +18,7 @@ start_xvfb() {
 stop_all() {
   local status=$?
   if [ -n "${GAME_PID:-}" ]; then kill "$GAME_PID" 2>/dev/null || true; fi
+  if [ -n "${WESTON_PID:-}" ]; then kill "$WESTON_PID" 2>/dev/null || true; fi
   if [ -n "${XVFB_PID:-}" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
   wait 2>/dev/null || true
   if [ -n "${WORK:-}" ]; then rm -rf "$WORK"; fi
@@ -79,4 +80,47 @@ wait_exit() {
   GAME_EXIT=0
   wait "$GAME_PID" || GAME_EXIT=$?
   GAME_PID=
+}
+
+# wait_for SECONDS COMMAND...: runs the command every 0.1 s until it succeeds; fails after SECONDS.
+wait_for() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.1
+  done
+}
+
+# The desktop colour of the weston session: everything else on screen is a window.
+WESTON_DESKTOP='#204060'
+
+# start_weston: starts weston filling the Xvfb screen, with a private runtime folder and
+# socket, a plain desktop and no panel; exports what a Wayland client needs.
+start_weston() {
+  WORK=${WORK:-$(mktemp -d)}
+  export XDG_RUNTIME_DIR="$WORK/runtime"
+  mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+  export WAYLAND_DISPLAY=skyvane-test
+  printf '[shell]\nbackground-color=0xff%s\npanel-position=none\nlocking=false\n' "${WESTON_DESKTOP#\#}" >"$WORK/weston.ini"
+  weston --backend=x11-backend.so --width=800 --height=600 --use-pixman --idle-time=0 \
+    --socket="$WAYLAND_DISPLAY" --config="$WORK/weston.ini" >"$WORK/weston.log" 2>&1 &
+  WESTON_PID=$!
+  wait_for 30 desktop_shown || { echo "weston did not start"; cat "$WORK/weston.log"; exit 1; }
+  # Weston follows the X pointer by its moves; from a corner on, both stay in step.
+  xdotool mousemove 5 5 mousemove 0 0
+}
+
+desktop_shown() {
+  [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] &&
+    [ "$(import -window root -crop 1x1+799+599 -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}')" = "$WESTON_DESKTOP" ]
+}
+
+# windows_box [PICTURE]: "W H X Y" of everything on the weston desktop but the pointer, which
+# rests in the top left corner; the picture is a screenshot, by default a new one.
+windows_box() {
+  local picture=${1:-$WORK/screen.png}
+  [ $# -gt 0 ] || import -window root "$picture"
+  convert "$picture" -fill "$WESTON_DESKTOP" -draw 'rectangle 0,0 39,39' -fill black -opaque "$WESTON_DESKTOP" \
+    -trim -format '%w %h %[fx:page.x] %[fx:page.y]\n' info:
 }

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# The real program as a native Wayland client of a private weston inside a private Xvfb: it
+# comes up at its size with the title, Ctrl+S starts a game, the maximise buttons of the window
+# and of a help box change nothing, F10 reaches the menus, and closing the window with the
+# help box open in the middle of the game ends the program with exit code 0.
+# Usage: wayland_weston.sh BINARY TITLE_PICTURE FIND_PICTURE
+set -euo pipefail
+game=$1
+title=$2
+find_picture=$3
+source "$(dirname "$0")/xvfb_lib.sh"
+fail() { echo "FAIL: $*"; cat "$WORK/stderr" 2>/dev/null || true; exit 1; }
+
+start_xvfb
+start_weston
+env -u DISPLAY QT_QPA_PLATFORM=wayland "$game" >"$WORK/stdout" 2>"$WORK/stderr" &
+GAME_PID=$!
+
+# Qt draws the title bar: 3-pixel borders and a 30-pixel title bar round the 320 x 264 window.
+window_up() { read -r W H X Y < <(windows_box) && [ "$W $H" = "326 297" ]; }
+wait_for 30 window_up || fail "no 326 x 297 window: $(windows_box)"
+client() { import -window root -crop "320x241+$((X + 3))+$((Y + H - 244))" +repage "$WORK/$1.png"; }
+client start
+convert "$WORK/start.png" -crop 320x240+0+0 +repage "$WORK/start_play.png"
+[ "$(differing_pixels "$WORK/start_play.png" "$title")" -eq 0 ] || fail "the title picture is not shown"
+
+# The buttons at the right of an active title bar, to find the help box by later.
+buttons() { import -window root -crop "60x20+$(($3 + $1 - 68))+$(($4 + 5))" +repage "$WORK/$5.png"; }
+xdotool mousemove $((X + 160)) $((Y + 150)) click 1 mousemove 0 0
+steady_buttons() { buttons "$W" "$H" "$X" "$Y" active && sleep 0.2 && buttons "$W" "$H" "$X" "$Y" again &&
+  [ "$(differing_pixels "$WORK/active.png" "$WORK/again.png")" -eq 0 ]; }
+wait_for 10 steady_buttons || fail "the title bar does not settle"
+
+flying() { client flight && [ "$(share_of '#000000' "$WORK/flight.png")" -ge 80 ]; }
+xdotool key ctrl+s
+wait_for 10 flying || fail "Ctrl+S started no game"
+
+# click_maximise WIDTH X Y: the maximise button of a title bar drawn by Qt, then a short wait
+# for the frames that a maximised window would break on.
+click_maximise() {
+  xdotool mousemove $(($2 + $1 - 40)) $(($3 + 15)) click 1 mousemove 0 0
+  sleep 0.5
+  kill -0 "$GAME_PID" 2>/dev/null || fail "the maximise button ended the program"
+}
+click_maximise "$W" "$X" "$Y"
+window_up || fail "the maximise button changed the window: $(windows_box)"
+cp "$WORK/flight.png" "$WORK/before.png"
+still_flying() { flying && [ "$(differing_pixels "$WORK/flight.png" "$WORK/before.png")" -gt 0 ]; }
+wait_for 10 still_flying || fail "the game stopped after the maximise button"
+
+# F10, then the third menu and its first item: the how-to-play box, over the running game.
+menu_open() { client menu && [ "$(convert "$WORK/menu.png" -crop 40x20+4+4 +repage -format '%[fx:mean]' info:)" \> 0.5 ]; }
+xdotool key F10
+wait_for 10 menu_open || fail "F10 opened no menu"
+xdotool key Right Right Return
+box_up() {
+  import -window root "$WORK/screen.png"
+  read -r BX BY < <("$find_picture" "$WORK/screen.png" "$WORK/active.png" | grep -v "^$((X + W - 68)) $((Y + 5))\$")
+}
+wait_for 10 box_up || fail "no help box"
+click_maximise 68 "$BX" $((BY - 5))
+# Activating the window and then the box repaints the box's title bar: a maximised box breaks there.
+xdotool mousemove $((X + 160)) $((Y + 150)) click 1 sleep 0.3 mousemove $((BX + 20)) $((BY + 45)) click 1 mousemove 0 0
+sleep 0.5
+kill -0 "$GAME_PID" 2>/dev/null || fail "the box's maximise button ended the program"
+
+xdotool mousemove $((X + W - 17)) $((Y + 15)) click 1
+wait_exit 5
+[ "$GAME_EXIT" = 0 ] || fail "exit code $GAME_EXIT after closing with the help box open"
+if grep -q . "$WORK/stderr"; then fail "error output"; fi
+echo "Wayland test passed"
