@@ -1,5 +1,6 @@
-# Shared steps for tests of the real program under a private Xvfb, and under a private weston
-# inside it: sourced, not run. Needs Xvfb, xdotool, xwininfo, ImageMagick, and weston.
+# Shared steps for tests of the real program under a private Xvfb, with openbox, or under a
+# private weston inside it: sourced, not run. Needs Xvfb, xdotool, xwininfo, xprop, ImageMagick,
+# openbox and weston.
 
 # start_xvfb: starts a server on a free display and exports DISPLAY.
 start_xvfb() {
@@ -19,6 +20,7 @@ stop_all() {
   local status=$?
   if [ -n "${GAME_PID:-}" ]; then kill "$GAME_PID" 2>/dev/null || true; fi
   if [ -n "${WESTON_PID:-}" ]; then kill "$WESTON_PID" 2>/dev/null || true; fi
+  if [ -n "${WM_PID:-}" ]; then kill "$WM_PID" 2>/dev/null || true; fi
   if [ -n "${XVFB_PID:-}" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
   wait 2>/dev/null || true
   if [ -n "${WORK:-}" ]; then rm -rf "$WORK"; fi
@@ -90,6 +92,13 @@ wait_for() {
     [ $SECONDS -lt $deadline ] || return 1
     sleep 0.1
   done
+}
+
+# start_openbox: starts the openbox window manager on the Xvfb and waits until it manages it.
+start_openbox() {
+  openbox --sm-disable >/dev/null 2>&1 &
+  WM_PID=$!
+  wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || { echo "openbox did not start"; exit 1; }
 }
 
 # The desktop colour of the weston session: everything else on screen is a window.
