@@ -12,6 +12,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Skyvane"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    // Names the desktop entry, so Wayland compositors show the program's own icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.skyvane.Skyvane"));
     QApplication::setStyle(new skyvane::NoAltMenuStyle);
 
     skyvane::Pictures pictures;

@@ -7,6 +7,6 @@ trap 'rm -rf "$prefix"' EXIT
 "$1" --install "$2" --prefix "$prefix" >/dev/null
 cd "$prefix"
 test -x bin/skyvane
-test -f share/applications/skyvane.desktop
+test -f share/applications/io.github.skyvane.Skyvane.desktop
 test -f share/icons/hicolor/32x32/apps/skyvane.png
 test -f share/metainfo/io.github.skyvane.Skyvane.metainfo.xml

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# The Debian package: cpack makes skyvane_<version>_<arch>.deb from the build, in section games
+# with dependencies computed from the binary; lintian finds neither error nor warning; and the
+# program extracted from it with dpkg-deb starts under Xvfb and ends on a close request with 0.
+# Usage: package_deb.sh BUILD_DIR SEND_CLOSE_REQUEST
+set -euo pipefail
+build=$1
+close_tool=$2
+source "$(dirname "$0")/window/xvfb_lib.sh"
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+(cd "$build" && cpack -G DEB -B "$WORK/out" >"$WORK/cpack.log" 2>&1) || { cat "$WORK/cpack.log"; fail "cpack"; }
+debs=("$WORK"/out/skyvane_*_"$(dpkg --print-architecture)".deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "no skyvane_<version>_<arch>.deb: $(ls "$WORK/out")"
+deb=${debs[0]}
+[ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "section $(dpkg-deb -f "$deb" Section)"
+dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6 (>=' || fail "depends: $(dpkg-deb -f "$deb" Depends)"
+lintian --fail-on error,warning "$deb" >"$WORK/lintian.log" 2>&1 || { cat "$WORK/lintian.log"; fail "lintian"; }
+
+dpkg-deb -x "$deb" "$WORK/root"
+start_xvfb
+start_game "$WORK/root/usr/games/skyvane"
+"$close_tool" "$WINDOW"
+wait_exit 5
+[ "$GAME_EXIT" = 0 ] || fail "the packaged program ended with $GAME_EXIT"
+echo "package test passed: $(basename "$deb")"
