@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Skyvane's two entry points on a Debian 12 machine:
-#   ./build.sh run    install what is missing, build, start the game
-#   ./build.sh test   install what is missing, build, run every test: the suite, the suite
-#                     again under AddressSanitizer and UndefinedBehaviorSanitizer, and a
+#   ./build.sh run    install what building and playing need, build the game, start it
+#   ./build.sh test   install that and the test tools, build, run every test: the suite, the
+#                     suite again under AddressSanitizer and UndefinedBehaviorSanitizer, and a
 #                     bounded fuzzing run of the replay script reader
 set -euo pipefail
 cd "$(dirname "$0")"
 
 usage() { echo "usage: $0 run|test" >&2; exit 64; }
 [ $# -eq 1 ] || usage
+case "$1" in run | test) ;; *) usage ;; esac
 
-scripts/install-deps.sh
+scripts/install-deps.sh "$1"
 jobs=$(nproc)
 fuzz_seconds=${SKYVANE_FUZZ_SECONDS:-60}
 
@@ -21,7 +22,7 @@ build() {  # build DIR [cmake options...]
 }
 
 run_suite() {
-  build build -DSKYVANE_WERROR=ON
+  build build -DSKYVANE_WERROR=ON -DBUILD_TESTING=ON -DSKYVANE_BENCHMARKS=ON
   ctest --test-dir build --output-on-failure -j"$jobs"
 }
 
@@ -54,7 +55,7 @@ run_fuzzer() {
 
 case "$1" in
   run)
-    build build
+    build build -DBUILD_TESTING=OFF -DSKYVANE_BENCHMARKS=OFF
     exec build/skyvane
     ;;
   test)

@@ -1,16 +1,28 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing Skyvane need,
-# only those that are missing. Uses sudo when not run as root.
+# Installs the Debian 12 packages that Skyvane needs, only those that are missing; uses sudo
+# when not run as root.
+#   scripts/install-deps.sh run    what building and playing need
+#   scripts/install-deps.sh test   that, and the tools of the test suite and of the package
 set -euo pipefail
 
-packages=(
-  g++ cmake make pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
-  xvfb xauth xdotool x11-utils imagemagick
+run_packages=(
+  g++ cmake make
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland
   fonts-noto-cjk fonts-dejavu-core
 )
+test_packages=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  pkg-config libxcb1-dev
+  xvfb xauth xdotool x11-utils imagemagick openbox weston
+  dpkg-dev file lintian desktop-file-utils appstream
+)
+
+case "${1:-}" in
+  run) packages=("${run_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: $0 run|test" >&2; exit 64 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
