@@ -1,4 +1,5 @@
 // Skyvane: creates the window with its pictures and hands control to its events.
+#include "platform/ProgramEnd.h"
 #include "ui/FatalError.h"
 #include "ui/Form1.h"
 #include "ui/NoAltMenuStyle.h"
@@ -24,5 +25,5 @@ int main(int argc, char* argv[])
     }
     skyvane::Form1 window(pictures);
     window.show();
-    return QApplication::exec();
+    return skyvane::endProgram(QApplication::exec());
 }

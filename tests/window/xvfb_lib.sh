@@ -131,5 +131,5 @@ windows_box() {
   local picture=${1:-$WORK/screen.png}
   [ $# -gt 0 ] || import -window root "$picture"
   convert "$picture" -fill "$WESTON_DESKTOP" -draw 'rectangle 0,0 39,39' -fill black -opaque "$WESTON_DESKTOP" \
-    -trim -format '%w %h %[fx:page.x] %[fx:page.y]\n' info:
+    -trim -format '%w %h %[fx:page.x] %[fx:page.y]\n' info: 2>/dev/null
 }
