@@ -25,9 +25,9 @@ convert "$WORK/start.png" -crop 320x240+0+0 +repage "$WORK/start_play.png"
 [ "$(differing_pixels "$WORK/start_play.png" "$title")" -eq 0 ] || fail "the title picture is not shown"
 
 # The buttons at the right of an active title bar, to find the help box by later.
-buttons() { import -window root -crop "60x20+$(($3 + $1 - 68))+$(($4 + 5))" +repage "$WORK/$5.png"; }
+buttons() { import -window root -crop "60x20+$((X + W - 68))+$((Y + 5))" +repage "$WORK/$1.png"; }
 xdotool mousemove $((X + 160)) $((Y + 150)) click 1 mousemove 0 0
-steady_buttons() { buttons "$W" "$H" "$X" "$Y" active && sleep 0.2 && buttons "$W" "$H" "$X" "$Y" again &&
+steady_buttons() { buttons active && sleep 0.2 && buttons again &&
   [ "$(differing_pixels "$WORK/active.png" "$WORK/again.png")" -eq 0 ]; }
 wait_for 10 steady_buttons || fail "the title bar does not settle"
 
@@ -55,7 +55,7 @@ menu_open() { client menu && [ "$(convert "$WORK/menu.png" -crop "30x20+$1+4" +r
 xdotool keydown F10
 wait_for 10 menu_open 4 || fail "F10 opened no menu"
 xdotool keyup F10 key Escape key ctrl+s
-xdotool mousemove $((X + 143)) $((Y + 44)) click 1 mousemove 0 0
+xdotool mousemove $((X + 143)) $((Y + 44)) click 1 mousemove 0 0  # the title ヘルプ
 wait_for 10 menu_open 195 || fail "the third menu did not open"
 xdotool key Down Return
 box_up() {
