@@ -137,10 +137,13 @@ void Form1::openMenuBar()
     bar->setActiveAction(bar->actions().constFirst());
 }
 
+// An open menu holds the game, as a help box does, until it closes or the window does.
 void Form1::pumpEvents()
 {
     showGameChanges();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    while (QApplication::activePopupWidget() != nullptr && isVisible())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 void Form1::showGameChanges()

@@ -164,6 +164,27 @@ TEST_F(WindowTest, F10OpensTheMenusAndAfterwardsTheKeysAreTheGamesAgain)
     EXPECT_EQ(window->state().Steer[0], -1);
 }
 
+TEST_F(WindowTest, AnOpenMenuHoldsTheGameUntilItCloses)
+{
+    // LastTick moves on in every pass of the game loop.
+    int tickAtOpen = -1, tickBeforeClose = -2, tickAtEnd = 0;
+    after(200, [&] {
+        QTest::keyClick(window->windowHandle(), Qt::Key_F10);
+        tickAtOpen = window->state().LastTick;
+        after(300, [&] {
+            tickBeforeClose = window->state().LastTick;
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+            after(200, [&] {
+                tickAtEnd = window->state().LastTick;
+                key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            });
+        });
+    });
+    action("スタート")->trigger();
+    EXPECT_EQ(tickBeforeClose, tickAtOpen) << "no pass while the menu is open";
+    EXPECT_GT(tickAtEnd, tickBeforeClose) << "the game goes on once it is closed";
+}
+
 TEST_F(WindowTest, MaximiseAndFullScreenRequestsLeaveTheWindowAndTheBoxesAtTheirSize)
 {
     auto requestEach = [](QWidget& shown) {
