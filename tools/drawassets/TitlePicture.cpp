@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QFontDatabase>
 #include <QRawFont>
 #include <cmath>
 #include <stdexcept>
@@ -18,8 +19,6 @@ namespace skyvane::drawassets {
 
 namespace {
 
-// Debian's fonts-dejavu-core; loaded from its file so that no font configuration can swap it.
-const QString kTitleFont = QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf");
 constexpr std::uint64_t kStarSeed = 0x7E11A5C0FFEEull;
 constexpr int kStars = 30;
 
@@ -341,12 +340,26 @@ QImage blurredAlpha(const QImage& source, int radius)
     return glow;
 }
 
+// DejaVu Sans Bold, found by family through the font system; no other font may stand in.
+QRawFont titleFont()
+{
+    const QString family = QStringLiteral("DejaVu Sans");
+    const QString style = QStringLiteral("Bold");
+    if (!QFontDatabase::families().contains(family) || !QFontDatabase::styles(family).contains(style))
+        throw std::runtime_error("the title font DejaVu Sans Bold is not installed (Debian package fonts-dejavu-core)");
+    QFont wanted = QFontDatabase::font(family, style, 40);
+    wanted.setPixelSize(40);
+    wanted.setHintingPreference(QFont::PreferNoHinting);
+    wanted.setStyleStrategy(QFont::NoFontMerging);
+    const QRawFont font = QRawFont::fromFont(wanted);
+    if (!font.isValid())
+        throw std::runtime_error("the title font DejaVu Sans Bold cannot be read");
+    return font;
+}
+
 void drawName(QPainter& painter)
 {
-    // Glyph outlines straight from the file: no font matching, no hinting.
-    const QRawFont font(kTitleFont, 40, QFont::PreferNoHinting);
-    if (!font.isValid())
-        throw std::runtime_error("cannot load " + kTitleFont.toStdString() + " (Debian package fonts-dejavu-core)");
+    const QRawFont font = titleFont();  // glyph outlines, no hinting
     const QString text = QStringLiteral("Skyvane");
     const QList<quint32> glyphs = font.glyphIndexesForString(text);
     const QList<QPointF> advances = font.advancesForGlyphIndexes(glyphs, QRawFont::KernedAdvances);
