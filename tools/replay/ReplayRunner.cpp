@@ -45,13 +45,44 @@ public:
             break;
         case CommandKind::Frame: runPasses(command.first, true); break;
         case CommandKind::Pass: runPasses(command.first, false); break;
+        case CommandKind::RandomDefault: random_.fallback = command.values.front(); break;
         case CommandKind::Dump: writeDump(out_, state_); break;
+        case CommandKind::Show: show(command.names); break;
+        case CommandKind::Set: set(command.names.front(), command.index, command.first); break;
         case CommandKind::TraceOn: trace_.enabled = true; break;
         case CommandKind::TraceOff: trace_.enabled = false; break;
         }
     }
 
 private:
+    void show(const std::vector<std::string>& names)
+    {
+        for (const std::string& name : names)
+            if (!writeVariable(out_, state_, name))
+                throw RunError{"unknown variable: " + name};
+    }
+
+    // A store like the game's own: a value outside the variable's width or an index outside its
+    // bounds is a range error.
+    void set(const std::string& name, std::optional<std::int64_t> index, std::int64_t value)
+    {
+        bool found = false;
+        forEachVariable(state_, [&](auto& variable) {
+            if (name != variable.name())
+                return;
+            found = true;
+            constexpr bool isArray = requires { variable.size(); };
+            if (index.has_value() != isArray)
+                throw RunError{name + (isArray ? " needs an index" : " takes no index")};
+            if constexpr (isArray)
+                variable[*index] = value;
+            else
+                variable = value;
+        });
+        if (!found)
+            throw RunError{"unknown variable: " + name};
+    }
+
     void runPasses(std::int64_t count, bool advanceClock)
     {
         for (std::int64_t i = 0; i < count; ++i) {

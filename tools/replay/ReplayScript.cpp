@@ -71,22 +71,29 @@ constexpr std::int64_t kInt32High = std::numeric_limits<std::int32_t>::max();
 Command parseKey(CommandKind kind, const std::vector<std::string_view>& words, int line)
 {
     expectArguments(words, 2, 2);
-    return Command{kind, line, {}, parseInteger(words[1], kInt16Low, kInt16High, "key code"),
-                   parseInteger(words[2], kInt16Low, kInt16High, "shift mask")};
+    return Command{.kind = kind,
+                   .line = line,
+                   .first = parseInteger(words[1], kInt16Low, kInt16High, "key code"),
+                   .second = parseInteger(words[2], kInt16Low, kInt16High, "shift mask")};
 }
 
 Command parseRepeated(CommandKind kind, const std::vector<std::string_view>& words, int line)
 {
     expectArguments(words, 0, 1);
     const std::int64_t count = words.size() == 2 ? parseInteger(words[1], 0, kInt32High, "count") : 1;
-    return Command{kind, line, {}, count, 0};
+    return Command{.kind = kind, .line = line, .first = count};
 }
 
 Command parseRandom(const std::vector<std::string_view>& words, int line)
 {
     if (words.size() < 2)
         throw LineError{"random needs at least one value"};
-    Command command{CommandKind::Random, line, {}, 0, 0};
+    if (words[1] == "default") {
+        if (words.size() != 3)
+            throw LineError{"random default takes one value"};
+        return Command{.kind = CommandKind::RandomDefault, .line = line, .values = {parseRandomValue(words[2])}};
+    }
+    Command command{.kind = CommandKind::Random, .line = line};
     for (std::size_t i = 1; i < words.size(); ++i)
         command.values.push_back(parseRandomValue(words[i]));
     return command;
@@ -96,10 +103,31 @@ Command parseTrace(const std::vector<std::string_view>& words, int line)
 {
     expectArguments(words, 1, 1);
     if (words[1] == "on")
-        return Command{CommandKind::TraceOn, line, {}, 0, 0};
+        return Command{.kind = CommandKind::TraceOn, .line = line};
     if (words[1] == "off")
-        return Command{CommandKind::TraceOff, line, {}, 0, 0};
+        return Command{.kind = CommandKind::TraceOff, .line = line};
     throw LineError{"trace takes on or off, got " + std::string(words[1])};
+}
+
+// set NAME VALUE for a scalar, set NAME INDEX VALUE for an array; the store checks both.
+Command parseSet(const std::vector<std::string_view>& words, int line)
+{
+    expectArguments(words, 2, 3);
+    Command command{.kind = CommandKind::Set, .line = line};
+    command.names.emplace_back(words[1]);
+    command.first = parseInteger(words.back(), kInt32Low, kInt32High, "value");
+    if (words.size() == 4)
+        command.index = parseInteger(words[2], kInt32Low, kInt32High, "index");
+    return command;
+}
+
+Command parseShow(const std::vector<std::string_view>& words, int line)
+{
+    if (words.size() < 2)
+        throw LineError{"show needs at least one variable"};
+    Command command{.kind = CommandKind::Show, .line = line};
+    command.names.assign(words.begin() + 1, words.end());
+    return command;
 }
 
 Command parseCommand(const std::vector<std::string_view>& words, int line)
@@ -109,7 +137,7 @@ Command parseCommand(const std::vector<std::string_view>& words, int line)
         return parseRandom(words, line);
     if (name == "players") {
         expectArguments(words, 1, 1);
-        return Command{CommandKind::Players, line, {}, parseInteger(words[1], 0, 1, "player setting"), 0};
+        return Command{.kind = CommandKind::Players, .line = line, .first = parseInteger(words[1], 0, 1, "player setting")};
     }
     if (name == "keydown")
         return parseKey(CommandKind::KeyDown, words, line);
@@ -117,7 +145,7 @@ Command parseCommand(const std::vector<std::string_view>& words, int line)
         return parseKey(CommandKind::KeyUp, words, line);
     if (name == "tick") {
         expectArguments(words, 1, 1);
-        return Command{CommandKind::Tick, line, {}, parseInteger(words[1], kInt32Low, kInt32High, "tick"), 0};
+        return Command{.kind = CommandKind::Tick, .line = line, .first = parseInteger(words[1], kInt32Low, kInt32High, "tick")};
     }
     if (name == "frame")
         return parseRepeated(CommandKind::Frame, words, line);
@@ -125,9 +153,13 @@ Command parseCommand(const std::vector<std::string_view>& words, int line)
         return parseRepeated(CommandKind::Pass, words, line);
     if (name == "trace")
         return parseTrace(words, line);
+    if (name == "set")
+        return parseSet(words, line);
+    if (name == "show")
+        return parseShow(words, line);
     if (name == "start" || name == "dump") {
         expectArguments(words, 0, 0);
-        return Command{name == "start" ? CommandKind::Start : CommandKind::Dump, line, {}, 0, 0};
+        return Command{.kind = name == "start" ? CommandKind::Start : CommandKind::Dump, .line = line};
     }
     throw LineError{"unknown command: " + std::string(name)};
 }

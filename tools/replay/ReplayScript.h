@@ -9,14 +9,31 @@
 
 namespace skyvane::replay {
 
-enum class CommandKind { Random, Players, KeyDown, KeyUp, Tick, Start, Frame, Pass, Dump, TraceOn, TraceOff };
+enum class CommandKind {
+    Random,
+    RandomDefault,
+    Players,
+    KeyDown,
+    KeyUp,
+    Tick,
+    Start,
+    Frame,
+    Pass,
+    Dump,
+    Show,
+    Set,
+    TraceOn,
+    TraceOff
+};
 
 struct Command {
-    CommandKind kind;
-    int line;
-    std::vector<float> values;  // random
-    std::int64_t first = 0;     // players N, key code, tick T, frame/pass count
-    std::int64_t second = 0;    // shift mask
+    CommandKind kind = CommandKind::Start;
+    int line = 0;
+    std::vector<float> values{};          // random, random default
+    std::int64_t first = 0;               // players N, key code, tick T, frame/pass count, set's value
+    std::int64_t second = 0;              // shift mask
+    std::vector<std::string> names{};     // the variables of show and set
+    std::optional<std::int64_t> index{};  // set's array index
 };
 
 struct ScriptError {
