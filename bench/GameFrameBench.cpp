@@ -1,5 +1,7 @@
 // The heaviest frame of flight through the real game core: the phases with their range-checked
-// stores and random draws, drawn by the six drawing operations on the real surfaces.
+// stores and random draws, drawn by the six drawing operations on the real surfaces; with the
+// heap calls it makes per frame.
+#include "doubles/AllocationCounter.h"
 #include "doubles/FakeTickCounter.h"
 #include "doubles/NullWorld.h"
 #include "doubles/WorstCaseFlight.h"
@@ -28,6 +30,7 @@ void BM_WorstCaseGameFrame(benchmark::State& state)
     Game game(s, World{clock, random, pump, drawing, controls});
     s.PlayerSetting = 1;
     game.setUp();
+    doubles::startMeasuring();
     for (auto _ : state) {
         doubles::armWorstCaseFlight(s);
         s.Progress = 0;  // stays in flight however many frames run
@@ -36,6 +39,8 @@ void BM_WorstCaseGameFrame(benchmark::State& state)
         benchmark::DoNotOptimize(surfaces.window().constBits());
         benchmark::ClobberMemory();
     }
+    state.counters["heap calls/frame"] =
+        benchmark::Counter(static_cast<double>(doubles::stopMeasuring().allocations), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_WorstCaseGameFrame);
 

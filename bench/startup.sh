@@ -5,7 +5,7 @@
 set -euo pipefail
 build=${1:-build}
 runs=${2:-7}
-source "$(dirname "$0")/../tests/window/xvfb_lib.sh"
+source "$(dirname "$0")/../scripts/xvfb_session.sh"
 start_xvfb
 export XDG_RUNTIME_DIR=$(mktemp -d)
 chmod 700 "$XDG_RUNTIME_DIR"
