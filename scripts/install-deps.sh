@@ -13,8 +13,7 @@ run_packages=(
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  pkg-config libxcb1-dev
-  xvfb xauth xdotool x11-utils imagemagick openbox weston
+  xvfb xauth xdotool x11-utils wmctrl imagemagick openbox weston
   dpkg-dev file lintian desktop-file-utils appstream
 )
 

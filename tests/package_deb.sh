@@ -2,10 +2,9 @@
 # The Debian package: cpack makes skyvane_<version>_<arch>.deb from the build, in section games
 # with dependencies computed from the binary; lintian finds neither error nor warning; and the
 # program extracted from it with dpkg-deb starts under Xvfb and ends on a close request with 0.
-# Usage: package_deb.sh BUILD_DIR SEND_CLOSE_REQUEST
+# Usage: package_deb.sh BUILD_DIR
 set -euo pipefail
 build=$1
-close_tool=$2
 source "$(dirname "$0")/window/xvfb_lib.sh"
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
@@ -21,8 +20,9 @@ lintian --fail-on error,warning "$deb" >"$WORK/lintian.log" 2>&1 || { cat "$WORK
 
 dpkg-deb -x "$deb" "$WORK/root"
 start_xvfb
+start_openbox
 start_game "$WORK/root/usr/games/skyvane"
-"$close_tool" "$WINDOW"
+wmctrl -i -c "$WINDOW"
 wait_exit 5
 [ "$GAME_EXIT" = 0 ] || fail "the packaged program ended with $GAME_EXIT"
 echo "package test passed: $(basename "$deb")"

@@ -1,8 +1,8 @@
 #pragma once
-// The surfaces made from the synthetic pictures, and the drawing operations on them.
+// The surfaces made from the program's pictures, and the drawing operations on them.
 
 #include "ReferenceDrawing.h"
-#include "TestPictures.h"
+#include "ui/Pictures.h"
 #include "ui/SurfaceDrawing.h"
 #include "ui/Surfaces.h"
 
@@ -10,11 +10,15 @@
 
 namespace skyvane::test {
 
+inline const Pictures& pictures()
+{
+    static const Pictures loaded = loadPictures();
+    return loaded;
+}
+
 class DrawingFixture : public ::testing::Test {
 protected:
-    static constexpr QRgb kBackdrop = 0xFF405060;  // the meteor surface beyond the strip
-
-    DrawingFixture() : surfaces(rocketSheet(), meteorStrip(), finalePicture(), QColor::fromRgb(kBackdrop)), drawing(surfaces) {}
+    DrawingFixture() : surfaces(pictures().rocketSheet, pictures().meteorStrip, pictures().finale, Qt::white), drawing(surfaces) {}
 
     // Puts content on the window surface as if it had been drawn there, and forgets the repaint.
     void paintWindow(const QImage& content)

@@ -1,92 +1,55 @@
 // Whole frames of the real game core drawn on the surfaces touch the heap not once.
-#include "AllocationCounter.h"
-#include "TestPictures.h"
+#include "DrawingFixture.h"
+#include "doubles/AllocationCounter.h"
 #include "doubles/FakeTickCounter.h"
 #include "doubles/NullWorld.h"
 #include "doubles/WorstCaseFlight.h"
 #include "game/Game.h"
 #include "platform/DeterministicRandom.h"
-#include "ui/SurfaceDrawing.h"
-#include "ui/Surfaces.h"
 
 #include <gtest/gtest.h>
 
 namespace skyvane::test {
 namespace {
 
-class FrameAllocationTest : public ::testing::Test {
-protected:
-    FrameAllocationTest()
-        : surfaces(rocketSheet(), meteorStrip(), finalePicture(), Qt::white), drawing(surfaces),
-          game(state, World{clock, random, events, drawing, controls})
-    {
-        state.PlayerSetting = 1;
-        game.setUp();
-    }
+using doubles::HeapCalls;
+using doubles::startMeasuring;
+using doubles::stopMeasuring;
 
-    // One pass of the loop in which a new tick step has begun.
-    bool framedPass()
-    {
-        clock.advance(kTickStepMs);
-        return game.pass();
-    }
-
-    void runFlightFrames(int count)
-    {
-        for (int frame = 0; frame < count; ++frame) {
-            doubles::armWorstCaseFlight(state);
-            framedPass();
-            drawing.takeDirty();
-        }
-    }
-
+// Flight at its worst, the game-over countdown and the finale, each run to the tail.
+TEST(FrameAllocation, FlightCountdownAndFinaleToTheirTailsAllocateNothing)
+{
+    Surfaces surfaces(pictures().rocketSheet, pictures().meteorStrip, pictures().finale, Qt::white);
+    SurfaceDrawing drawing(surfaces);
     GameState state;
     doubles::FakeTickCounter clock;
     DeterministicRandom random;
     doubles::NullEventPump events;
     doubles::NullControls controls;
-    Surfaces surfaces;
-    SurfaceDrawing drawing;
-    Game game;
-};
-
-TEST_F(FrameAllocationTest, WorstCaseFlightFramesAllocateNothing)
-{
-    runFlightFrames(5);
+    Game game(state, World{clock, random, events, drawing, controls});
+    auto worstFrames = [&](int count) {
+        for (int frame = 0; frame < count; ++frame) {
+            doubles::armWorstCaseFlight(state);
+            clock.advance(kTickStepMs);
+            game.pass();
+        }
+    };
+    state.PlayerSetting = 1;
+    game.setUp();
+    worstFrames(5);
     startMeasuring();
-    runFlightFrames(200);
-    const HeapCalls calls = stopMeasuring();
-    EXPECT_EQ(calls.allocations, 0);
-    EXPECT_EQ(calls.releases, 0);
-    // The last frame really was the worst case.
-    EXPECT_NE(state.RocketX[0], kOutOfPlay);
-    EXPECT_NE(state.RocketX[1], kOutOfPlay);
-    for (int slot = 0; slot < kMeteorSlots; ++slot)
-        EXPECT_EQ(state.MeteorSize[slot], 148);
-    for (int particle = 0; particle < kDebrisCount; ++particle)
-        EXPECT_NE(state.DebrisX[particle], kOutOfPlay);
-}
-
-TEST_F(FrameAllocationTest, GameOverCountdownToTheTailAllocatesNothing)
-{
-    runFlightFrames(5);
+    worstFrames(200);
+    const bool worstCase = state.RocketX[0] != kOutOfPlay && state.RocketX[1] != kOutOfPlay &&
+                           state.MeteorSize[4] == 148 && state.DebrisX[10] != kOutOfPlay;
     state.RocketX[0] = kOutOfPlay;
     state.RocketX[1] = kOutOfPlay;
-    startMeasuring();
-    while (framedPass())
-        doubles::armWorstCaseFlight(state);
+    clock.advance(kTickStepMs);
+    game.pass();  // the loss starts the game-over countdown, which runs with the field at its worst
+    while (state.Playing != 0)
+        worstFrames(1);
     game.tail();
-    const HeapCalls calls = stopMeasuring();
-    EXPECT_EQ(calls.allocations, 0);
-    EXPECT_EQ(calls.releases, 0);
-    EXPECT_EQ(state.GameOverTimer, 0);
-}
-
-TEST_F(FrameAllocationTest, FinalePassesToTheTailAllocateNothing)
-{
-    runFlightFrames(5);
+    game.setUp();
     state.Progress = kGoalFrames;
-    startMeasuring();
     // Every other pass begins a tick step, so the finale runs with and without a frame clear.
     for (int pass = 0; game.pass(); ++pass) {
         if (pass % 2 == 0)
@@ -96,14 +59,15 @@ TEST_F(FrameAllocationTest, FinalePassesToTheTailAllocateNothing)
     const HeapCalls calls = stopMeasuring();
     EXPECT_EQ(calls.allocations, 0);
     EXPECT_EQ(calls.releases, 0);
-    EXPECT_GT(state.RocketX[0], kFinaleEndX);
+    EXPECT_TRUE(worstCase) << "the flight frames were the worst case";
+    EXPECT_GT(state.RocketX[0], kFinaleEndX) << "the finale ran to its end";
 }
 
-TEST(AllocationCounterTest, SeesAllocationsItIsMeantToCatch)
+TEST(AllocationCounter, SeesTheCallsItIsMeantToCatch)
 {
     startMeasuring();
     delete new int(1);
-    QImage scaled = rocketSheet().scaled(10, 10);
+    const QImage scaled = pictures().rocketSheet.scaled(10, 10);
     const HeapCalls calls = stopMeasuring();
     EXPECT_GE(calls.allocations, 3);
     EXPECT_GE(calls.releases, 2);

@@ -1,6 +1,7 @@
 #include "ReferenceDrawing.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace skyvane::test {
 
@@ -27,6 +28,20 @@ void referenceMeteor(QImage& window, const QImage& strip, int centreX, int centr
     const auto corner = [size](int centre) { return static_cast<int>(std::nearbyint(centre - size / 2.0)); };
     referenceSprite(window, strip, QPoint(frameX, 0), QPoint(frameX, 100), 100, QPoint(corner(centreX), corner(centreY)),
                     size);
+}
+
+QImage patternedWindow()
+{
+    QImage window(320, 241, QImage::Format_RGB32);
+    for (int y = 0; y < window.height(); ++y) {
+        for (int x = 0; x < window.width(); ++x) {
+            std::uint32_t h = static_cast<std::uint32_t>(x) * 73856093u ^ static_cast<std::uint32_t>(y) * 19349663u;
+            h ^= h >> 13;
+            h *= 0x5bd1e995u;
+            window.setPixel(x, y, 0xFF000000 | ((h ^ (h >> 15)) & 0xFFFFFF));
+        }
+    }
+    return window;
 }
 
 // Raw words, since pixel() on RGB32 would hide an alpha byte that is not 0xFF.

@@ -17,6 +17,9 @@ void referenceSprite(QImage& window, const QImage& source, QPoint imageCell, QPo
 // The meteor: frame frameX of the strip scaled to size around the centre, corner rounded half to even.
 void referenceMeteor(QImage& window, const QImage& strip, int centreX, int centreY, int size, int frameX);
 
+// A window-sized background in which neighbouring pixels differ in every channel.
+QImage patternedWindow();
+
 // "" when both images have the same size, format and pixel words, else where they first differ.
 std::string firstDifference(const QImage& actual, const QImage& expected);
 

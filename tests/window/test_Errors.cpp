@@ -1,5 +1,4 @@
-// Loading the embedded pictures, the clear error a damaged one gives, and how run-time
-// errors end the program.
+// The clear error a damaged picture gives, and how run-time errors end the program.
 #include "game/GameState.h"
 #include "ui/FatalError.h"
 #include "ui/Pictures.h"
@@ -12,11 +11,6 @@
 #include <gtest/gtest.h>
 
 using namespace skyvane;
-
-TEST(Pictures, TheEmbeddedPicturesLoad)
-{
-    EXPECT_NO_THROW(loadPictures()) << "each is checked against its size as it loads";
-}
 
 TEST(Pictures, ADamagedOrMissingPictureIsAClearError)
 {

@@ -2,7 +2,6 @@
 #include "WindowFixture.h"
 
 #include "game/GameState.h"
-#include "input/KeyHandlers.h"
 #include "ui/ImageControl.h"
 
 #include <QLabel>
@@ -24,26 +23,21 @@ QStringList titlesOf(const QList<QAction*>& actions)
 TEST_F(WindowTest, StartsWithTheTitleOverAWhiteSurfaceAndAFixedClientArea)
 {
     EXPECT_EQ(window->windowTitle(), "Skyvane");
+    EXPECT_FALSE(window->windowIcon().isNull());
     EXPECT_EQ(window->centralWidget()->size(), QSize(320, 241));
     EXPECT_TRUE(window->image1().isVisible());
     EXPECT_EQ(window->image1().geometry(), QRect(0, 0, 320, 240));
-    EXPECT_FALSE(window->label1().isVisible());
-    EXPECT_EQ(window->label1().geometry(), QRect(0, 103, 320, 27));
     EXPECT_EQ(window->surface().pixel(0, 240), qRgb(255, 255, 255)) << "the bottom row is white";
-    EXPECT_FALSE(window->windowIcon().isNull());
+    const QLabel& label1 = window->label1();
+    EXPECT_FALSE(label1.isVisible());
+    EXPECT_EQ(label1.geometry(), QRect(0, 103, 320, 27));
+    EXPECT_EQ(label1.font().families(), QStringList({"ＭＳ Ｐゴシック", "MS PGothic", "Noto Sans CJK JP"}));
+    EXPECT_DOUBLE_EQ(label1.font().pointSizeF(), 20.25);
+    EXPECT_EQ(label1.palette().color(QPalette::WindowText), QColor(Qt::white));
+    EXPECT_EQ(label1.palette().color(QPalette::Window), QColor(Qt::black));
     window->resize(640, 480);
     QApplication::processEvents();
     EXPECT_EQ(window->centralWidget()->size(), QSize(320, 241)) << "the user cannot resize it";
-}
-
-TEST_F(WindowTest, TheMessageLabelUsesTheJapaneseFontListWhiteOnBlack)
-{
-    const QFont font = window->label1().font();
-    EXPECT_EQ(font.families(), QStringList({"ＭＳ Ｐゴシック", "MS PGothic", "Noto Sans CJK JP"}));
-    EXPECT_DOUBLE_EQ(font.pointSizeF(), 20.25);
-    EXPECT_EQ(window->label1().palette().color(QPalette::WindowText), QColor(Qt::white));
-    EXPECT_EQ(window->label1().palette().color(QPalette::Window), QColor(Qt::black));
-    EXPECT_EQ(window->label1().focusPolicy(), Qt::NoFocus);
 }
 
 TEST_F(WindowTest, TheMenuTreeHasTheDesignsNamesCaptionsAndShortcut)
@@ -56,17 +50,14 @@ TEST_F(WindowTest, TheMenuTreeHasTheDesignsNamesCaptionsAndShortcut)
     EXPECT_EQ(action("スタート")->shortcut(), QKeySequence("Ctrl+S"));
     for (const char* name : {"ゲーム", "人数設定", "ヘルプ", "スタート", "終わる", "遊び方", "操作表"})
         EXPECT_NE(action(name), nullptr) << name;
-    const auto players = window->findChildren<QAction*>("人数");
-    ASSERT_EQ(players.size(), 2);
-    EXPECT_TRUE(players[0]->isChecked());
-    EXPECT_FALSE(players[1]->isChecked());
-    for (QAction* item : window->findChildren<QAction*>())
-        EXPECT_FALSE(item->text().contains('&')) << "no access-key letters";
 }
 
 TEST_F(WindowTest, ThePlayerCountItemsKeepOneCheckMarkMatchingTheSetting)
 {
     const auto players = window->findChildren<QAction*>("人数");
+    ASSERT_EQ(players.size(), 2);
+    EXPECT_TRUE(players[0]->isChecked());
+    EXPECT_FALSE(players[1]->isChecked());
     players[1]->trigger();
     players[1]->trigger();
     EXPECT_FALSE(players[0]->isChecked());
@@ -78,111 +69,73 @@ TEST_F(WindowTest, ThePlayerCountItemsKeepOneCheckMarkMatchingTheSetting)
     EXPECT_EQ(window->state().PlayerSetting, 0);
 }
 
-TEST_F(WindowTest, TheHelpBoxesShowTheirTitlesTextsIconAndOneButton)
-{
-    struct Seen {
-        QString title, text;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        QMessageBox::StandardButtons buttons;
-    };
-    auto readAndClose = [](Seen& seen) {
-        return [&seen] {
-            QMessageBox* box = openBox();
-            ASSERT_NE(box, nullptr);
-            seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
-            box->accept();
-        };
-    };
-    Seen howToPlay;
-    after(50, readAndClose(howToPlay));
-    action("遊び方")->trigger();
-    EXPECT_EQ(howToPlay.title, "遊び方");
-    EXPECT_EQ(howToPlay.text.size(), 75);
-    EXPECT_TRUE(howToPlay.text.startsWith("ゲームを開始すると画面奥から"));
-    EXPECT_EQ(howToPlay.icon, QMessageBox::Information);
-    EXPECT_EQ(howToPlay.buttons, QMessageBox::Ok);
-
-    Seen table;
-    after(50, readAndClose(table));
-    action("操作表")->trigger();
-    EXPECT_EQ(table.title, "操作表");
-    EXPECT_EQ(table.text.split('\n'),
-              QStringList({"１Ｐ", "移　　動：←　→", "ロケット：　↑", "", "２Ｐ", "移　　動：Ｚ　Ｘ", "ロケット：Ｓｈｉｆｔ"}));
-    EXPECT_EQ(table.icon, QMessageBox::Information);
-    EXPECT_EQ(table.buttons, QMessageBox::Ok);
-}
-
-TEST_F(WindowTest, WhileAHelpBoxIsOpenTheWindowTakesNoCommandAndNoKey)
+TEST_F(WindowTest, TheHelpBoxesShowTheirTextsAndTakeTheKeysUntilDismissed)
 {
     int starts = 0;
     QObject::connect(action("スタート"), &QAction::triggered, [&] { ++starts; });
-    bool boxActive = false;
-    bool menusOpened = true;
-    after(50, [&] {
-        QMessageBox* box = openBox();
-        ASSERT_NE(box, nullptr);
-        boxActive = QApplication::activeWindow() == box;
-        // Ends a game that should not have started.
-        QTimer::singleShot(300, window.get(), [&] { window->state().Playing = 0; });
-        QTest::keyClick(box, Qt::Key_S, Qt::ControlModifier);
-        QTest::keyClick(window->windowHandle(), Qt::Key_S, Qt::ControlModifier);
-        QTest::keyPress(window->windowHandle(), Qt::Key_Left);
-        QTest::keyClick(window->windowHandle(), Qt::Key_F10);
-        menusOpened = QApplication::activePopupWidget() != nullptr;
-        box->accept();
-    });
-    action("遊び方")->trigger();
-    EXPECT_TRUE(boxActive) << "keys go to the box";
-    EXPECT_EQ(starts, 0);
-    EXPECT_FALSE(menusOpened);
+    auto shown = [this](const char* item) {
+        QStringList seen;
+        after(50, [this, &seen] {
+            QMessageBox* box = openBox();
+            ASSERT_NE(box, nullptr);
+            ASSERT_EQ(box->icon(), QMessageBox::Information);
+            ASSERT_EQ(box->standardButtons(), QMessageBox::Ok);
+            ASSERT_EQ(QApplication::activeWindow(), box) << "keys go to the box";
+            QTimer::singleShot(300, window.get(), [this] { window->state().Playing = 0; });  // ends a wrong game
+            QTest::keyClick(box, Qt::Key_S, Qt::ControlModifier);
+            QTest::keyClick(window->windowHandle(), Qt::Key_S, Qt::ControlModifier);
+            QTest::keyPress(window->windowHandle(), Qt::Key_Left);
+            QTest::keyClick(window->windowHandle(), Qt::Key_F10);
+            seen = QStringList{box->windowTitle()} + box->text().split('\n');
+            if (QApplication::activePopupWidget() != nullptr)
+                seen << "a menu opened";
+            box->accept();
+        });
+        action(item)->trigger();
+        return seen;
+    };
+    const QStringList howToPlay = shown("遊び方");
+    ASSERT_EQ(howToPlay.size(), 2) << "a title and one paragraph";
+    EXPECT_EQ(howToPlay[0], "遊び方");
+    EXPECT_EQ(howToPlay[1].size(), 75);
+    EXPECT_TRUE(howToPlay[1].startsWith("ゲームを開始すると画面奥から"));
+    EXPECT_EQ(shown("操作表"), QStringList({"操作表", "１Ｐ", "移　　動：←　→", "ロケット：　↑", "", "２Ｐ",
+                                           "移　　動：Ｚ　Ｘ", "ロケット：Ｓｈｉｆｔ"}));
+    EXPECT_EQ(starts, 0) << "no command while a box is open";
     EXPECT_EQ(window->state().Steer[0], 0);
     QTest::keyPress(window->windowHandle(), Qt::Key_Right);
     EXPECT_EQ(window->state().Steer[0], 1) << "the keys are the game's again once the box is gone";
 }
 
-TEST_F(WindowTest, F10OpensTheMenusAndAfterwardsTheKeysAreTheGamesAgain)
+TEST_F(WindowTest, F10OpensTheMenusWhichHoldTheGameAndThenTheKeysAreTheGamesAgain)
 {
-    QWindow* handle = window->windowHandle();
-    QTest::keyClick(handle, Qt::Key_F10);
-    QWidget* gameMenu = QApplication::activePopupWidget();
-    ASSERT_NE(gameMenu, nullptr);
-    EXPECT_EQ(gameMenu->objectName(), "ゲーム");
-    QTest::keyClick(gameMenu, Qt::Key_Right);
-    QWidget* playersMenu = QApplication::activePopupWidget();
-    ASSERT_NE(playersMenu, nullptr);
-    EXPECT_EQ(playersMenu->objectName(), "人数設定");
-    QTest::keyClick(playersMenu, Qt::Key_Down);
-    QTest::keyClick(playersMenu, Qt::Key_Return);
-    EXPECT_EQ(window->state().PlayerSetting, 1);
-    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
-
-    QTest::keyClick(handle, Qt::Key_F10);
-    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
-    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
-    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
-    QTest::keyPress(handle, Qt::Key_Left);
-    EXPECT_EQ(window->state().Steer[0], -1);
-}
-
-TEST_F(WindowTest, AnOpenMenuHoldsTheGameUntilItCloses)
-{
-    // LastTick moves on in every pass of the game loop.
-    int tickAtOpen = -1, tickBeforeClose = -2, tickAtEnd = 0;
+    QString firstMenu, secondMenu;
+    int tickAtOpen = -1, tickWhileOpen = -2, tickAfter = 0;  // LastTick moves on in every pass
     after(200, [&] {
         QTest::keyClick(window->windowHandle(), Qt::Key_F10);
+        firstMenu = QApplication::activePopupWidget()->objectName();
         tickAtOpen = window->state().LastTick;
         after(300, [&] {
-            tickBeforeClose = window->state().LastTick;
-            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+            tickWhileOpen = window->state().LastTick;
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
+            secondMenu = QApplication::activePopupWidget()->objectName();
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
             after(200, [&] {
-                tickAtEnd = window->state().LastTick;
-                key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                tickAfter = window->state().LastTick;
+                QTest::keyPress(window->windowHandle(), Qt::Key_Left);
+                QTest::keyClick(window->windowHandle(), Qt::Key_Escape);
             });
         });
     });
     action("スタート")->trigger();
-    EXPECT_EQ(tickBeforeClose, tickAtOpen) << "no pass while the menu is open";
-    EXPECT_GT(tickAtEnd, tickBeforeClose) << "the game goes on once it is closed";
+    EXPECT_EQ(firstMenu, "ゲーム");
+    EXPECT_EQ(secondMenu, "人数設定");
+    EXPECT_EQ(window->state().PlayerSetting, 1) << "the arrows and Enter chose two players";
+    EXPECT_EQ(tickWhileOpen, tickAtOpen) << "no pass while a menu is open";
+    EXPECT_GT(tickAfter, tickWhileOpen) << "the game goes on once it is closed";
+    EXPECT_EQ(window->state().Steer[0], -1) << "the keys are the game's again";
+    EXPECT_FALSE(window->game().isRunning()) << "Esc reached the game";
 }
 
 TEST_F(WindowTest, MaximiseAndFullScreenRequestsLeaveTheWindowAndTheBoxesAtTheirSize)
@@ -225,53 +178,15 @@ TEST_F(WindowTest, CtrlSStartsAGameAndEscBringsTheTitleBack)
     EXPECT_FALSE(window->game().isRunning());
 }
 
-TEST_F(WindowTest, StartDuringAGameRestartsItInPlace)
-{
-    int restarts = 0;
-    std::function<void()> restart = [&] {
-        if (++restarts < 20) {
-            window->state().Progress = 500;
-            action("スタート")->trigger();
-            EXPECT_EQ(window->state().Progress, 0);
-            after(5, restart);
-        } else {
-            key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        }
-    };
-    after(50, restart);
-    action("スタート")->trigger();
-    EXPECT_EQ(restarts, 20);
-    EXPECT_TRUE(window->image1().isVisible());
-}
-
-TEST_F(WindowTest, ClosingDuringAGameReturnsAtOnceWithoutTheTail)
-{
-    after(200, [&] { window->close(); });
-    action("スタート")->trigger();
-    EXPECT_FALSE(window->game().isRunning());
-    EXPECT_FALSE(window->image1().isVisible()) << "no tail: the title stays hidden";
-    EXPECT_EQ(window->surface().pixel(0, 0), qRgb(0, 0, 0));
-}
-
-TEST_F(WindowTest, QuitWithAHelpBoxOpenDuringAGameEndsTheGame)
-{
-    after(100, [&] { action("操作表")->trigger(); });
-    after(300, [&] {
-        ASSERT_NE(openBox(), nullptr);
-        window->close();
-    });
-    action("スタート")->trigger();
-    EXPECT_FALSE(window->game().isRunning());
-    EXPECT_EQ(openBox(), nullptr);
-}
-
-TEST_F(WindowTest, ClosingDuringTheFinaleReturnsAtOnceWithoutTheTail)
+TEST_F(WindowTest, TheFinaleShowsItsCaptionAndClosingThenReturnsWithoutTheTail)
 {
     QString caption;
+    bool captionShown = false;
     QTimer watch;  // the finale is not paced: close in the first pump that finds it running
     QObject::connect(&watch, &QTimer::timeout, [&] {
         if (window->state().Progress > 1200 && window->game().isRunning()) {
             caption = window->label1().text();
+            captionShown = window->label1().isVisible();
             watch.stop();
             window->close();
         }
@@ -282,9 +197,9 @@ TEST_F(WindowTest, ClosingDuringTheFinaleReturnsAtOnceWithoutTheTail)
     });
     action("スタート")->trigger();
     EXPECT_EQ(caption, "Clear!Good Luck!");
+    EXPECT_TRUE(captionShown);
     EXPECT_LT(window->state().Progress, 2035);
     EXPECT_FALSE(window->image1().isVisible()) << "no tail";
-    EXPECT_FALSE(window->game().isRunning());
 }
 
 TEST_F(WindowTest, TheSurfaceIsShownInWholePixelBlocksAtAnyScreenRatio)

@@ -12,7 +12,8 @@ QKeyEvent nativeKey(QEvent::Type type, int key, quint32 keysym, Qt::KeyboardModi
 {
     return QKeyEvent(type, key, reported, 50, keysym, 0);
 }
-constexpr quint32 kShiftL = 0xffe1, kShiftR = 0xffe2, kControlL = 0xffe3, kAltL = 0xffe9, kLetterZ = 0x7a;
+constexpr quint32 kShiftL = 0xffe1, kShiftR = 0xffe2, kControlL = 0xffe3, kAltL = 0xffe9, kLetterZ = 0x7a,
+                  kUpArrow = 0xff52;
 } // namespace
 
 TEST(VirtualKeyCode, MapsTheGamesKeysAndOthersToTheirCodes)
@@ -43,6 +44,23 @@ TEST(ShiftState, TracksBothShiftKeysFromARealKeyboard)
     EXPECT_EQ(shift.afterEvent(nativeKey(QEvent::KeyRelease, Qt::Key_Control, kControlL)), 4);
     shift.resync(Qt::NoModifier);
     EXPECT_EQ(shift.afterEvent(nativeKey(QEvent::KeyPress, Qt::Key_Z, kLetterZ)), 0) << "re-synced on activation";
+}
+
+TEST_F(WindowTest, EachPressRepeatAndRealReleaseReachesTheHandlersOnce)
+{
+    const GameState& s = window->state();
+    auto send = [this](QKeyEvent event) { QApplication::sendEvent(window.get(), &event); };
+    send(nativeKey(QEvent::KeyPress, Qt::Key_Up, kUpArrow));
+    // Auto-repeat comes as a release and a press; the release must not clear the thrust.
+    send(QKeyEvent(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier, 50, kUpArrow, 0, QString(), true));
+    EXPECT_EQ(s.Thrust[0], 1);
+    send(QKeyEvent(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier, 50, kUpArrow, 0, QString(), true));
+    send(nativeKey(QEvent::KeyRelease, Qt::Key_Up, kUpArrow));
+    EXPECT_EQ(s.Thrust[0], 0) << "the real release";
+
+    // With no control to move the focus to, Tab is a key of the game like any other.
+    send(QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::ShiftModifier));
+    EXPECT_EQ(s.Thrust[1], 1);
 }
 
 TEST_F(WindowTest, TappingAltLeavesTheArrowKeysWithTheGame)
