@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The real program in a private Xvfb with the openbox window manager: the whole frame in the
-# middle of the screen, the title at start, a game after Ctrl+S, the title back after Esc; then
-# closed in flight, in the game-over countdown, through the quit command and with a help box
-# open. Every close must end the process promptly with exit code 0 and nothing on stderr.
+# middle of the screen and staying where it is moved, the title at start, a game after Ctrl+S,
+# the title back after Esc; then closed in flight, in the game-over countdown, through the quit
+# command and with a help box open. Every close must end the process promptly with exit code 0
+# and nothing on stderr.
 set -euo pipefail
 game=$1
 title=$2
@@ -52,6 +53,9 @@ xdotool key Escape
 sleep 0.5
 shot after
 [ "$(differing_pixels "$WORK/after.png" "$WORK/start.png")" -eq 0 ] || fail "the title did not come back over a white surface"
+xdotool windowmove "$WINDOW" 40 40
+sleep 0.5
+centred && fail "the window went back to the middle after it was moved"
 xdotool key ctrl+s
 sleep 0.3
 close_and_check request "closed in flight"
