@@ -9,16 +9,14 @@ bool isGround(QRgb mask, QRgb image) { return (mask & 0xFFFFFF) == 0xFFFFFF && (
 } // namespace
 
 MeteorFrames::MeteorFrames(const QImage& meteorSurface)
-    : pixels_(rowIndex(kFrameCount, 0) * kCellSize), spans_(rowIndex(kFrameCount, 0))
+    : surface_(meteorSurface), spans_(rowIndex(kFrameCount, 0))
 {
     for (int frame = 0; frame < kFrameCount; ++frame) {
         for (int y = 0; y < kCellSize; ++y) {
-            const QRgb* image = constRow(meteorSurface, y) + frame * kCellSize;
-            const QRgb* mask = constRow(meteorSurface, y + kCellSize) + frame * kCellSize;
-            std::uint64_t* packed = &pixels_[rowIndex(frame, y) * kCellSize];
+            const QRgb* image = imageRow(frame, y);
+            const QRgb* mask = maskRow(frame, y);
             Span drawn{kCellSize, 0};
             for (int x = 0; x < kCellSize; ++x) {
-                packed[x] = std::uint64_t{mask[x]} << 32 | image[x];
                 if (!isGround(mask[x], image[x]))
                     drawn = {std::min(drawn.begin, x), x + 1};
             }

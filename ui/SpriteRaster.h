@@ -1,11 +1,20 @@
 #pragma once
 // The pieces every copy onto a surface shares: clipped spans, row access and the
-// AND/XOR combine of a mask row and an image row.
+// AND/XOR combine of a mask and an image.
 
 #include <QImage>
 
 #include <algorithm>
-#include <cstdint>
+#include <cstddef>
+
+// On x86-64 the hot loops also come built for AVX2, which the host is asked for at run time:
+// by the loader for clones, by __builtin_cpu_supports for hand-written kernels.
+#if defined(__x86_64__) && defined(__ELF__)
+#define SKYVANE_AVX2 1
+#define SKYVANE_AVX2_CLONES [[gnu::target_clones("avx2", "default")]]
+#else
+#define SKYVANE_AVX2_CLONES
+#endif
 
 namespace skyvane {
 
@@ -26,35 +35,49 @@ inline Span visibleOffsets(int position, int length, int extent)
     return {std::max(0, -position), std::min(length, extent - position)};
 }
 
-// The rows of an RGB32 image as plain pixels.
-class PixelRows {
+inline QRgb* pixelsOf(QImage& image) { return reinterpret_cast<QRgb*>(image.bits()); }
+inline const QRgb* pixelsOf(const QImage& image) { return reinterpret_cast<const QRgb*>(image.constBits()); }
+
+// The rows of an RGB32 image as plain pixels, looked up once rather than once per row.
+template <typename Pixel>
+class Rows {
 public:
-    explicit PixelRows(QImage& image)
-        : pixels_(reinterpret_cast<QRgb*>(image.bits())),
-          stride_(static_cast<int>(image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb)))),
+    template <typename Image>
+    explicit Rows(Image& image)
+        : pixels_(pixelsOf(image)),
+          stride_(image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb))),
           width_(image.width()), height_(image.height())
     {
     }
 
-    QRgb* row(int y) const { return pixels_ + static_cast<std::ptrdiff_t>(y) * stride_; }
+    Pixel* row(int y) const { return pixels_ + y * stride_; }
+    std::ptrdiff_t stride() const { return stride_; }
+    // All rows end to end, the padding between them included.
+    std::size_t pixelCount() const { return static_cast<std::size_t>(height_ * stride_); }
     int width() const { return width_; }
     int height() const { return height_; }
 
 private:
-    QRgb* pixels_;
-    int stride_;
+    Pixel* pixels_;
+    std::ptrdiff_t stride_;
     int width_;
     int height_;
 };
 
-inline const QRgb* constRow(const QImage& image, int y) { return reinterpret_cast<const QRgb*>(image.constScanLine(y)); }
+using PixelRows = Rows<QRgb>;
+using ConstPixelRows = Rows<const QRgb>;
+
+// The alpha byte of every pixel of an RGB32 surface.
+constexpr QRgb kOpaque = 0xFF000000;
 
 // The mask pass (AND) and then the image pass (XOR) on the 24 colour bits; alpha stays 0xFF.
-inline void combineSpan(QRgb* destination, const QRgb* mask, const QRgb* image, int count)
+inline QRgb combinePixel(QRgb below, QRgb mask, QRgb image) { return ((below & mask) ^ image) | kOpaque; }
+
+inline void combineSpan(QRgb* __restrict destination, const QRgb* __restrict mask, const QRgb* __restrict image,
+                        int count)
 {
-    constexpr QRgb opaque = 0xFF000000;
     for (int i = 0; i < count; ++i)
-        destination[i] = ((destination[i] & mask[i]) ^ image[i]) | opaque;
+        destination[i] = combinePixel(destination[i], mask[i], image[i]);
 }
 
 } // namespace skyvane

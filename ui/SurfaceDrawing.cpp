@@ -4,13 +4,37 @@
 
 #include <cmath>
 #include <cstring>
+#include <cwchar>
 #include <utility>
 
 namespace skyvane {
 
 namespace {
 
-constexpr QRgb kBlack = 0xFF000000;
+constexpr QRgb kBlack = kOpaque;
+
+static_assert(Surfaces::kMeteorSurfaceWidth >= kMeteorFrames * kMeteorFrameSize + MeteorScaler::kReadAhead);
+
+// The C library fills 32-bit units with aligned stores of the widest vectors the host has.
+void fillPixels(QRgb* pixels, std::size_t count, QRgb colour)
+{
+    if constexpr (sizeof(wchar_t) == sizeof(QRgb))
+        std::wmemset(reinterpret_cast<wchar_t*>(pixels), static_cast<wchar_t>(colour), count);
+    else
+        std::fill_n(pixels, count, colour);
+}
+
+// The visible rows and columns of a rocket cell, its mask cell kRocketMaskOffset rows lower.
+SKYVANE_AVX2_CLONES void combineRocket(const PixelRows& target, QPoint corner, const ConstPixelRows& sheet,
+                                       QPoint cell, Span columns, Span rows)
+{
+    const int firstX = cell.x() + columns.begin;
+    for (int row = rows.begin; row < rows.end; ++row) {
+        combineSpan(target.row(corner.y() + row) + (corner.x() + columns.begin),
+                    sheet.row(cell.y() + kRocketMaskOffset + row) + firstX, sheet.row(cell.y() + row) + firstX,
+                    columns.size());
+    }
+}
 
 // The sprite corner for a centre: c - s / 2 in double precision, a half going to the even neighbour.
 int cornerFor(int centre, int size) { return static_cast<int>(std::nearbyint(centre - size / 2.0)); }
@@ -22,12 +46,13 @@ SurfaceDrawing::SurfaceDrawing(Surfaces& surfaces) : surfaces_(surfaces), meteor
 // The rectangle (0, 0)-(320, 240) with both corners included: the whole client area.
 void SurfaceDrawing::ClearPlayArea() { fillWindow(kBlack); }
 
+// Two calls on the image rather than a whole row lookup: points are the most frequent operation.
 void SurfaceDrawing::PlotPoint(std::int16_t x, std::int16_t y, std::uint32_t colour)
 {
-    const PixelRows target(surfaces_.window());
-    if (x < 0 || x >= target.width() || y < 0 || y >= target.height())
+    QImage& target = surfaces_.window();
+    if (!target.valid(x, y))
         return;
-    target.row(y)[x] = kBlack | (colour & 0xFFFFFF);
+    reinterpret_cast<QRgb*>(target.scanLine(y))[x] = kBlack | (colour & 0xFFFFFF);
     dirty_ = true;
 }
 
@@ -43,7 +68,7 @@ void SurfaceDrawing::BlitMeteor(std::int16_t centreX, std::int16_t centreY, std:
 
 void SurfaceDrawing::BlitRocket(std::int16_t x, std::int16_t y, std::int16_t sourceX, std::int16_t sourceY)
 {
-    const QImage& sheet = surfaces_.rocketSheet();
+    const ConstPixelRows sheet(surfaces_.rocketSheet());
     const PixelRows target(surfaces_.window());
     const int maskY = sourceY + kRocketMaskOffset;
     const Span columns = intersect(visibleOffsets(x, kRocketSize, target.width()),
@@ -53,18 +78,14 @@ void SurfaceDrawing::BlitRocket(std::int16_t x, std::int16_t y, std::int16_t sou
                                 visibleOffsets(maskY, kRocketSize, sheet.height()));
     if (columns.empty() || rows.empty())
         return;
-    const int firstX = columns.begin;
-    for (int row = rows.begin; row < rows.end; ++row) {
-        combineSpan(target.row(y + row) + (x + firstX), constRow(sheet, maskY + row) + (sourceX + firstX),
-                    constRow(sheet, sourceY + row) + (sourceX + firstX), columns.size());
-    }
+    combineRocket(target, QPoint(x, y), sheet, QPoint(sourceX, sourceY), columns, rows);
     dirty_ = true;
 }
 
 // An opaque copy, black ground included.
 void SurfaceDrawing::PaintFinalePicture(std::int16_t x, std::int16_t y)
 {
-    const QImage& picture = surfaces_.finalePicture();
+    const ConstPixelRows picture(surfaces_.finalePicture());
     const PixelRows target(surfaces_.window());
     const Span columns = visibleOffsets(x, picture.width(), target.width());
     const Span rows = visibleOffsets(y, picture.height(), target.height());
@@ -72,7 +93,7 @@ void SurfaceDrawing::PaintFinalePicture(std::int16_t x, std::int16_t y)
         return;
     const auto rowBytes = static_cast<std::size_t>(columns.size()) * sizeof(QRgb);
     for (int row = rows.begin; row < rows.end; ++row)
-        std::memcpy(target.row(y + row) + (x + columns.begin), constRow(picture, row) + columns.begin, rowBytes);
+        std::memcpy(target.row(y + row) + (x + columns.begin), picture.row(row) + columns.begin, rowBytes);
     dirty_ = true;
 }
 
@@ -83,8 +104,7 @@ bool SurfaceDrawing::takeDirty() { return std::exchange(dirty_, false); }
 void SurfaceDrawing::fillWindow(QRgb colour)
 {
     const PixelRows target(surfaces_.window());
-    for (int y = 0; y < target.height(); ++y)
-        std::fill_n(target.row(y), target.width(), colour);
+    fillPixels(target.row(0), target.pixelCount(), colour);
     dirty_ = true;
 }
 
