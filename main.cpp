@@ -7,6 +7,19 @@
 
 #include <QApplication>
 
+namespace {
+
+skyvane::Pictures loadPicturesOrEnd()
+{
+    try {
+        return skyvane::loadPictures();
+    } catch (const skyvane::PictureError& error) {
+        skyvane::endWithError(QString::fromUtf8(error.what()), skyvane::kExitPictureError);
+    }
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
@@ -17,13 +30,8 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.skyvane.Skyvane"));
     QApplication::setStyle(new skyvane::NoAltMenuStyle);
 
-    skyvane::Pictures pictures;
-    try {
-        pictures = skyvane::loadPictures();
-    } catch (const skyvane::PictureError& error) {
-        skyvane::endWithError(QString::fromUtf8(error.what()), skyvane::kExitPictureError);
-    }
-    skyvane::Form1 window(pictures);
+    // The loaded pictures end with this statement: the window keeps its own copies of what it needs.
+    skyvane::Form1 window(loadPicturesOrEnd());
     window.show();
     return skyvane::endProgram(QApplication::exec());
 }

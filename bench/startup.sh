@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Time from start to the mapped window, and resident memory once idle, of skyvane and of a
-# bare Qt 6 window, each the median of RUNS runs under a private Xvfb.
+# Time from start to the mapped window, and resident memory once idle, of skyvane, of a bare
+# Qt 6 window with the game's Japanese menus and of one with a Latin menu, each the median of
+# RUNS runs under a private Xvfb.
 # Usage: bench/startup.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 build=${1:-build}
@@ -12,14 +13,15 @@ chmod 700 "$XDG_RUNTIME_DIR"
 
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
-measure() {  # measure LABEL BINARY TITLE
-  local times=() rss=() i pid started
+measure() {  # measure LABEL TITLE COMMAND...
+  local label=$1 title=$2 times=() rss=() i pid started
+  shift 2
   for ((i = 0; i < runs; i++)); do
     started=$(date +%s%N)
-    "$2" >/dev/null 2>&1 &
+    "$@" >/dev/null 2>&1 &
     pid=$!
-    until xdotool search --onlyvisible --name "^$3\$" >/dev/null 2>&1; do
-      kill -0 "$pid" 2>/dev/null || { echo "$2 ended without a window"; exit 1; }
+    until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do
+      kill -0 "$pid" 2>/dev/null || { echo "$1 ended without a window"; exit 1; }
       sleep 0.005
     done
     times+=($(( ($(date +%s%N) - started) / 1000000 )))
@@ -28,9 +30,10 @@ measure() {  # measure LABEL BINARY TITLE
     kill "$pid"
     wait "$pid" 2>/dev/null || true
   done
-  printf '%-12s start to mapped window: %4s ms   resident memory: %6s KiB\n' "$1" \
+  printf '%-24s start to mapped window: %4s ms   resident memory: %6s KiB\n' "$label" \
     "$(printf '%s\n' "${times[@]}" | median)" "$(printf '%s\n' "${rss[@]}" | median)"
 }
 
-measure skyvane "$build/skyvane" Skyvane
-measure "bare window" "$build/bench/bare-window" Bare
+measure skyvane Skyvane "$build/skyvane"
+measure "bare window, game menus" Bare "$build/bench/bare-window" --game-menus
+measure "bare window" Bare "$build/bench/bare-window"
