@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 #ifdef SKYVANE_AVX2
 #include <immintrin.h>
@@ -140,14 +141,23 @@ template <int DestinationRows>
     }
 }
 
+// The frame rows that cover two destination rows are drawn first, then the others: rows are
+// disjoint, so their order does not matter, and a choice per row would be a mispredicted branch.
 [[gnu::target("avx2")]] void drawPermuted(RowWalk walk)
 {
+    std::array<Row, NearestScale::kSourceSize> rows;
+    std::size_t twos = 0;
+    std::size_t ones = rows.size();
     for (Row row; walk.next(row);) {
-        if (row.destinationRows == 2)
-            combinePermuted<2>(row, walk.stride());
-        else
-            combinePermuted<1>(row, walk.stride());
+        const bool two = row.destinationRows == 2;
+        rows[two ? twos : ones - 1] = row;
+        twos += two;
+        ones -= !two;
     }
+    for (const Row& row : std::span(rows).first(twos))
+        combinePermuted<2>(row, walk.stride());
+    for (const Row& row : std::span(rows).subspan(ones))
+        combinePermuted<1>(row, walk.stride());
 }
 #endif
 
