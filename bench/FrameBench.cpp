@@ -121,7 +121,7 @@ const Pictures& pictures()
 void BM_WorstCaseFrame(benchmark::State& state)
 {
     const Scene scene;
-    Surfaces surfaces(pictures().rocketSheet, pictures().meteorStrip, pictures().finale, Qt::white);
+    Surfaces surfaces(pictures().rocketSheet, pictures().meteorStrip, pictures().finale);
     SurfaceDrawing drawing(surfaces);
     for (auto _ : state) {
         composeWithDrawing(drawing, scene);

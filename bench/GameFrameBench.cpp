@@ -20,7 +20,7 @@ using namespace skyvane;
 void BM_WorstCaseGameFrame(benchmark::State& state)
 {
     const Pictures pictures = loadPictures();
-    Surfaces surfaces(pictures.rocketSheet, pictures.meteorStrip, pictures.finale, Qt::white);
+    Surfaces surfaces(pictures.rocketSheet, pictures.meteorStrip, pictures.finale);
     SurfaceDrawing drawing(surfaces);
     GameState s;
     doubles::FakeTickCounter clock;

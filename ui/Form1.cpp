@@ -60,8 +60,7 @@ ImageControl* createImage1(const QImage& title, QWidget* parent)
 } // namespace
 
 Form1::Form1(const Pictures& pictures)
-    : surfaces_(pictures.rocketSheet, pictures.meteorStrip, pictures.finale,
-                QApplication::palette().color(QPalette::Window)),
+    : surfaces_(pictures.rocketSheet, pictures.meteorStrip, pictures.finale),
       drawing_(surfaces_), title_(pictures.title), clientArea_(new ImageControl(surfaces_.window(), this)),
       label1_(createLabel1(clientArea_)), image1_(createImage1(title_, clientArea_)), controls_(*image1_, *label1_),
       game_(state_, World{clock_, random_, *this, drawing_, controls_})

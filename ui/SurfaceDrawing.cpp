@@ -13,8 +13,6 @@ namespace {
 
 constexpr QRgb kBlack = kOpaque;
 
-static_assert(Surfaces::kMeteorSurfaceWidth >= kMeteorFrames * kMeteorFrameSize + MeteorScaler::kReadAhead);
-
 // The C library fills 32-bit units with aligned stores of the widest vectors the host has.
 void fillPixels(QRgb* pixels, std::size_t count, QRgb colour)
 {

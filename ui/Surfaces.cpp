@@ -1,6 +1,8 @@
 #include "Surfaces.h"
 
-#include <algorithm>
+#include "MeteorScaler.h"
+#include "SpriteRaster.h"
+
 #include <cstring>
 
 namespace skyvane {
@@ -9,13 +11,12 @@ namespace {
 
 QImage opaqueCopy(const QImage& source) { return source.convertToFormat(QImage::Format_RGB32); }
 
-// The strip at the top left of a surface of at least 1150 x 350, the rest in the background colour.
-QImage meteorSurfaceWith(const QImage& meteorStrip, QColor windowBackground)
+// The strip, and black to its right where the meteor scaler reads ahead of the pixels it uses.
+QImage meteorSurfaceWith(const QImage& meteorStrip)
 {
     const QImage strip = opaqueCopy(meteorStrip);
-    QImage surface(std::max(strip.width(), Surfaces::kMeteorSurfaceWidth),
-                   std::max(strip.height(), Surfaces::kMeteorSurfaceHeight), QImage::Format_RGB32);
-    surface.fill(windowBackground.rgb());
+    QImage surface(strip.width() + MeteorScaler::kReadAhead, strip.height(), QImage::Format_RGB32);
+    surface.fill(kOpaque);
     const auto rowBytes = static_cast<std::size_t>(strip.width()) * sizeof(QRgb);
     for (int y = 0; y < strip.height(); ++y)
         std::memcpy(surface.scanLine(y), strip.constScanLine(y), rowBytes);
@@ -24,11 +25,10 @@ QImage meteorSurfaceWith(const QImage& meteorStrip, QColor windowBackground)
 
 } // namespace
 
-Surfaces::Surfaces(const QImage& rocketSheet, const QImage& meteorStrip, const QImage& finalePicture,
-                   QColor windowBackground)
+Surfaces::Surfaces(const QImage& rocketSheet, const QImage& meteorStrip, const QImage& finalePicture)
     : window_(kWindowWidth, kWindowHeight, QImage::Format_RGB32),
       rocketSheet_(opaqueCopy(rocketSheet)),
-      meteorSurface_(meteorSurfaceWith(meteorStrip, windowBackground)),
+      meteorSurface_(meteorSurfaceWith(meteorStrip)),
       finalePicture_(opaqueCopy(finalePicture))
 {
     window_.fill(kWindowWhite);

@@ -3,7 +3,6 @@
 
 #include "game/GameConstants.h"
 
-#include <QColor>
 #include <QImage>
 
 namespace skyvane {
@@ -14,18 +13,16 @@ class Surfaces {
 public:
     static constexpr int kWindowWidth = kPlayAreaWidth;
     static constexpr int kWindowHeight = kClientHeight;
-    static constexpr int kMeteorSurfaceWidth = 1150;   // the strip plus the 150 px scratch squares
-    static constexpr int kMeteorSurfaceHeight = 350;
     static constexpr QRgb kWindowWhite = 0xFFFFFFFF;    // the window's background colour
 
-    // Sources in any QImage format; converted once here. windowBackground fills the meteor
-    // surface outside the strip.
-    Surfaces(const QImage& rocketSheet, const QImage& meteorStrip, const QImage& finalePicture, QColor windowBackground);
+    // Sources in any QImage format; converted once here.
+    Surfaces(const QImage& rocketSheet, const QImage& meteorStrip, const QImage& finalePicture);
 
     // 320 x 241, white at start. Keep no copies of it: a shared image would be copied on the next write.
     QImage& window() { return window_; }
     const QImage& window() const { return window_; }
     const QImage& rocketSheet() const { return rocketSheet_; }
+    // The meteor strip, with the columns to its right that the meteor scaler may read ahead.
     const QImage& meteorSurface() const { return meteorSurface_; }
     const QImage& finalePicture() const { return finalePicture_; }
 

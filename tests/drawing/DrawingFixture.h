@@ -18,7 +18,7 @@ inline const Pictures& pictures()
 
 class DrawingFixture : public ::testing::Test {
 protected:
-    DrawingFixture() : surfaces(pictures().rocketSheet, pictures().meteorStrip, pictures().finale, Qt::white), drawing(surfaces) {}
+    DrawingFixture() : surfaces(pictures().rocketSheet, pictures().meteorStrip, pictures().finale), drawing(surfaces) {}
 
     // Puts content on the window surface as if it had been drawn there, and forgets the repaint.
     void paintWindow(const QImage& content)

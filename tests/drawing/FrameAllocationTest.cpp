@@ -19,7 +19,7 @@ using doubles::stopMeasuring;
 // Flight at its worst, the game-over countdown and the finale, each run to the tail.
 TEST(FrameAllocation, FlightCountdownAndFinaleToTheirTailsAllocateNothing)
 {
-    Surfaces surfaces(pictures().rocketSheet, pictures().meteorStrip, pictures().finale, Qt::white);
+    Surfaces surfaces(pictures().rocketSheet, pictures().meteorStrip, pictures().finale);
     SurfaceDrawing drawing(surfaces);
     GameState state;
     doubles::FakeTickCounter clock;
