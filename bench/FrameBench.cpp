@@ -1,5 +1,6 @@
 // The heaviest frame of flight on the real surfaces and pictures: the clear, 51 stars,
 // five meteors of size 148, two rockets and eleven debris particles of ten specks each.
+#include "HeapCalls.h"
 #include "game/GameConstants.h"
 #include "ui/Pictures.h"
 #include "ui/SurfaceDrawing.h"
@@ -123,11 +124,13 @@ void BM_WorstCaseFrame(benchmark::State& state)
     const Scene scene;
     Surfaces surfaces(pictures().rocketSheet, pictures().meteorStrip, pictures().finale);
     SurfaceDrawing drawing(surfaces);
+    doubles::startMeasuring();
     for (auto _ : state) {
         composeWithDrawing(drawing, scene);
         benchmark::DoNotOptimize(surfaces.window().constBits());
         benchmark::ClobberMemory();
     }
+    bench::reportHeapCallsPerFrame(state, doubles::stopMeasuring());
 }
 BENCHMARK(BM_WorstCaseFrame);
 
@@ -138,11 +141,13 @@ void BM_PlainQtFrame(benchmark::State& state)
                          pictures().meteorStrip.convertToFormat(QImage::Format_RGB32), {}, {}, {}};
     QImage window(kPlayAreaWidth, kPlayAreaHeight + 1, QImage::Format_RGB32);
     window.fill(Qt::white);
+    doubles::startMeasuring();
     for (auto _ : state) {
         composeWithPlainQt(window, plain, scene);
         benchmark::DoNotOptimize(window.constBits());
         benchmark::ClobberMemory();
     }
+    bench::reportHeapCallsPerFrame(state, doubles::stopMeasuring());
 }
 BENCHMARK(BM_PlainQtFrame);
 

@@ -1,7 +1,7 @@
 // The heaviest frame of flight through the real game core: the phases with their range-checked
 // stores and random draws, drawn by the six drawing operations on the real surfaces; with the
 // heap calls it makes per frame.
-#include "doubles/AllocationCounter.h"
+#include "HeapCalls.h"
 #include "doubles/FakeTickCounter.h"
 #include "doubles/NullWorld.h"
 #include "doubles/WorstCaseFlight.h"
@@ -39,8 +39,7 @@ void BM_WorstCaseGameFrame(benchmark::State& state)
         benchmark::DoNotOptimize(surfaces.window().constBits());
         benchmark::ClobberMemory();
     }
-    state.counters["heap calls/frame"] =
-        benchmark::Counter(static_cast<double>(doubles::stopMeasuring().allocations), benchmark::Counter::kAvgIterations);
+    bench::reportHeapCallsPerFrame(state, doubles::stopMeasuring());
 }
 BENCHMARK(BM_WorstCaseGameFrame);
 
