@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 
 using namespace skyvane;
 using skyvane::testing::WindowTest;
@@ -35,6 +36,9 @@ TEST_F(WindowTest, StartsWithTheTitleOverAWhiteSurfaceAndAFixedClientArea)
     EXPECT_DOUBLE_EQ(label1.font().pointSizeF(), 20.25);
     EXPECT_EQ(label1.palette().color(QPalette::WindowText), QColor(Qt::white));
     EXPECT_EQ(label1.palette().color(QPalette::Window), QColor(Qt::black));
+    EXPECT_EQ(window->findChild<QLabel*>("Label1"), &label1);
+    EXPECT_EQ(window->frameGeometry().center(), window->screen()->availableGeometry().center());
+    EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "the window manager offers no resize";
     window->resize(640, 480);
     QApplication::processEvents();
     EXPECT_EQ(window->centralWidget()->size(), QSize(320, 241)) << "the user cannot resize it";
