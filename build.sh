@@ -27,7 +27,8 @@ run_suite() {
 }
 
 run_sanitized_suite() {
-  build build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKYVANE_WERROR=ON -DSKYVANE_SANITIZE=ON -DSKYVANE_BENCHMARKS=OFF
+  build build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKYVANE_WERROR=ON -DSKYVANE_SANITIZE=ON -DSKYVANE_AVX2=OFF \
+    -DSKYVANE_BENCHMARKS=OFF
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0" \
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \

@@ -9,7 +9,8 @@
 
 // On x86-64 the hot loops also come built for AVX2, which the host is asked for at run time:
 // by the loader for clones, by __builtin_cpu_supports for hand-written kernels.
-#if defined(__x86_64__) && defined(__ELF__)
+// SKYVANE_BASELINE_ONLY builds the baseline kernels alone, so that a test run can check them.
+#if defined(__x86_64__) && defined(__ELF__) && !defined(SKYVANE_BASELINE_ONLY)
 #define SKYVANE_AVX2 1
 #define SKYVANE_AVX2_CLONES [[gnu::target_clones("avx2", "default")]]
 #else

@@ -1,6 +1,8 @@
 // Rockets and meteors: the mask pass with AND, the image pass with XOR, scaling and clipping.
 #include "DrawingFixture.h"
 
+#include "ui/NearestScale.h"
+
 namespace skyvane::test {
 namespace {
 
@@ -43,6 +45,24 @@ TEST_F(RocketTest, IsClippedAtEveryEdgeOfTheWindowAndOfTheSheet)
         drawing.BlitRocket(i16(c.x), i16(c.y), i16(c.sourceX), i16(c.sourceY));
         EXPECT_EQ(firstDifference(window(), referenceRocket(patternedWindow(), c.x, c.y, c.sourceX, c.sourceY)), "")
             << c.x << ", " << c.y << " from " << c.sourceX << ", " << c.sourceY;
+    }
+}
+
+// The program's meteor frames leave their edge rows empty, so the drawing tests alone would miss a
+// scale table that drops the first or last source row.
+TEST(NearestScale, EachSourceIndexReachesExactlyTheDestinationsThatSampleIt)
+{
+    const NearestScale scale;
+    for (int size = 1; size <= NearestScale::kLargestSize; ++size) {
+        const std::uint8_t* sampled = scale.sourceIndices(size);
+        for (int source = 0; source < NearestScale::kSourceSize; ++source) {
+            const Span reached = scale.destinationsOf(size, {source, source + 1});
+            for (int destination = 0; destination < size; ++destination) {
+                const bool inReached = destination >= reached.begin && destination < reached.end;
+                ASSERT_EQ(inReached, sampled[destination] == source)
+                    << "size " << size << ", source " << source << ", destination " << destination;
+            }
+        }
     }
 }
 
