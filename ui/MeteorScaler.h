@@ -7,8 +7,8 @@
 
 namespace skyvane {
 
-// The result equals scaling mask and image into the scratch squares and copying them with
-// AND and then XOR, but only the rows and columns that can change a pixel are visited, each
+// The result equals scaling mask and image to a size x size square by nearest pixel and copying
+// them with AND and then XOR, but only the rows and columns that can change a pixel are visited, each
 // sampled from the frame as it is combined.
 class MeteorScaler {
 public:

@@ -15,7 +15,7 @@ public:
 
     void ClearPlayArea() override;
     void PlotPoint(std::int16_t x, std::int16_t y, std::uint32_t colour) override;
-    // Sizes 1..150 only (the scratch squares hold no more) and frameX one of 0, 100, ..., 900;
+    // Sizes 1..150 only (the scale tables go no further) and frameX one of 0, 100, ..., 900;
     // anything else draws nothing.
     void BlitMeteor(std::int16_t centreX, std::int16_t centreY, std::int16_t size, std::int16_t frameX) override;
     // Source cells that reach beyond the sheet are cut to it, like the destination.
