@@ -1,9 +1,9 @@
 // Skyvane: creates the window with its pictures and hands control to its events.
+#include "drawing/Pictures.h"
 #include "platform/ProgramEnd.h"
 #include "ui/FatalError.h"
 #include "ui/Form1.h"
 #include "ui/NoAltMenuStyle.h"
-#include "ui/Pictures.h"
 
 #include <QApplication>
 
@@ -30,8 +30,9 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.skyvane.Skyvane"));
     QApplication::setStyle(new skyvane::NoAltMenuStyle);
 
+    skyvane::GameState state;
     // The loaded pictures end with this statement: the window keeps its own copies of what it needs.
-    skyvane::Form1 window(loadPicturesOrEnd());
+    skyvane::Form1 window(loadPicturesOrEnd(), state);
     window.show();
     return skyvane::endProgram(QApplication::exec());
 }

@@ -2,9 +2,9 @@
 // five meteors of size 148, two rockets and eleven debris particles of ten specks each.
 #include "HeapCalls.h"
 #include "game/GameConstants.h"
-#include "ui/Pictures.h"
-#include "ui/SurfaceDrawing.h"
-#include "ui/Surfaces.h"
+#include "drawing/Pictures.h"
+#include "drawing/SurfaceDrawing.h"
+#include "drawing/Surfaces.h"
 
 #include <QPainter>
 #include <benchmark/benchmark.h>

@@ -7,9 +7,9 @@
 #include "doubles/WorstCaseFlight.h"
 #include "game/Game.h"
 #include "platform/DeterministicRandom.h"
-#include "ui/Pictures.h"
-#include "ui/SurfaceDrawing.h"
-#include "ui/Surfaces.h"
+#include "drawing/Pictures.h"
+#include "drawing/SurfaceDrawing.h"
+#include "drawing/Surfaces.h"
 
 #include <benchmark/benchmark.h>
 

@@ -19,14 +19,4 @@ public:
     void setLabel1Caption(std::string_view) override {}
 };
 
-class NullDrawing : public Drawing {
-public:
-    void ClearPlayArea() override {}
-    void PlotPoint(std::int16_t, std::int16_t, std::uint32_t) override {}
-    void BlitMeteor(std::int16_t, std::int16_t, std::int16_t, std::int16_t) override {}
-    void BlitRocket(std::int16_t, std::int16_t, std::int16_t, std::int16_t) override {}
-    void PaintFinalePicture(std::int16_t, std::int16_t) override {}
-    void ClearSurface() override {}
-};
-
 } // namespace skyvane::doubles

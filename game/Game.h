@@ -17,8 +17,6 @@ public:
     // A close request: GameMain returns right after the event pump, without the tail.
     void requestClose();
 
-    bool isRunning() const { return running_; }
-
     // The pieces of GameMain, for GameMain itself and for tools that drive a game step by step.
     void GameMain();
     void setUp();

@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QRegion>
-#include <QWidget>
 #include <QWindow>
 
 namespace skyvane {
@@ -33,34 +32,28 @@ void disarmMaximiseButton(QWindow& window)
     window.setMask(QRegion(QRect(QPoint(), frame)) - QRegion(maximiseButton(frame, titleBarHeight)));
 }
 
-class NormalStateGuard : public QObject {
+class MaximiseButtonGuard : public QObject {
 public:
-    explicit NormalStateGuard(QWidget& window) : QObject(&window), window_(window)
-    {
-        window.installEventFilter(this);
-        if (QGuiApplication::platformName() == QLatin1String("wayland")) {
-            window.winId();  // creates the native window to watch
-            window.windowHandle()->installEventFilter(this);
-        }
-    }
+    explicit MaximiseButtonGuard(QWindow& window) : QObject(&window) { window.installEventFilter(this); }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == &window_) {
-            if (event->type() == QEvent::WindowStateChange && (window_.windowState() & kResizingStates))
-                window_.setWindowState(window_.windowState() & ~kResizingStates);
-        } else if (event->type() == QEvent::Expose || event->type() == QEvent::Resize) {
+        if (event->type() == QEvent::Expose || event->type() == QEvent::Resize)
             disarmMaximiseButton(*static_cast<QWindow*>(watched));
-        }
         return false;
     }
-
-private:
-    QWidget& window_;
 };
 
 } // namespace
 
-void keepNormalState(QWidget& window) { new NormalStateGuard(window); }
+void keepNormalState(QWindow& window)
+{
+    QObject::connect(&window, &QWindow::windowStateChanged, &window, [&window](Qt::WindowState state) {
+        if (kResizingStates.testFlag(state))
+            window.setWindowStates(window.windowStates() & ~kResizingStates);
+    });
+    if (QGuiApplication::platformName() == QLatin1String("wayland"))
+        new MaximiseButtonGuard(window);
+}
 
 } // namespace skyvane

@@ -4,11 +4,11 @@
 // compositor that maximises a window requires its next frame to fill the screen and ends the
 // connection of a fixed-size window that cannot.
 
-class QWidget;
+class QWindow;
 
 namespace skyvane {
 
 // Guards the top-level window for as long as it exists; call before it is first shown.
-void keepNormalState(QWidget& window);
+void keepNormalState(QWindow& window);
 
 } // namespace skyvane

@@ -7,12 +7,16 @@
 
 namespace skyvane {
 
+void endProcessNow(int exitCode)
+{
+    std::fflush(nullptr);
+    std::_Exit(exitCode);
+}
+
 int endProgram(int exitCode)
 {
-    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
-        std::fflush(nullptr);
-        std::_Exit(exitCode);
-    }
+    if (QGuiApplication::platformName() == QLatin1String("wayland"))
+        endProcessNow(exitCode);
     return exitCode;
 }
 

@@ -1,10 +1,11 @@
 #include "FatalError.h"
 
+#include "platform/ProgramEnd.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace skyvane {
 
@@ -14,9 +15,7 @@ void endWithError(const QString& message, int exitCode)
     std::fflush(stderr);
     if (QApplication::instance())
         QMessageBox::critical(nullptr, QStringLiteral("Skyvane"), message);
-    std::fflush(stdout);
-    std::_Exit(exitCode);  // at once: nothing of the failed game may run on
-
+    endProcessNow(exitCode);  // nothing of the failed game may run on
 }
 
 } // namespace skyvane

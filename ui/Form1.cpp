@@ -4,7 +4,7 @@
 #include "HelpBox.h"
 #include "HelpTexts.h"
 #include "ImageControl.h"
-#include "Pictures.h"
+#include "drawing/Pictures.h"
 #include "input/KeyHandlers.h"
 #include "platform/NormalWindowState.h"
 
@@ -59,8 +59,8 @@ ImageControl* createImage1(const QImage& title, QWidget* parent)
 
 } // namespace
 
-Form1::Form1(const Pictures& pictures)
-    : surfaces_(pictures.rocketSheet, pictures.meteorStrip, pictures.finale),
+Form1::Form1(const Pictures& pictures, GameState& state)
+    : state_(state), surfaces_(pictures.rocketSheet, pictures.meteorStrip, pictures.finale),
       drawing_(surfaces_), title_(pictures.title), clientArea_(new ImageControl(surfaces_.window(), this)),
       label1_(createLabel1(clientArea_)), image1_(createImage1(title_, clientArea_)), controls_(*image1_, *label1_),
       game_(state_, World{clock_, random_, *this, drawing_, controls_})
@@ -72,10 +72,14 @@ Form1::Form1(const Pictures& pictures)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setFocusPolicy(Qt::StrongFocus);
     placeAtScreenCentre();
-    keepNormalState(*this);
+    winId();  // the native window, whose state is guarded from its first showing on
+    keepNormalState(*windowHandle());
 }
 
-// The whole menu tree, with the design's names as object names.
+// The controls show the surface and the title picture, members that end before the children would.
+Form1::~Form1() { delete takeCentralWidget(); }
+
+// The whole menu tree; each menu and item has its caption as its object name.
 void Form1::createMenus()
 {
     auto addMenu = [this](const QString& name) {

@@ -1,12 +1,12 @@
 #pragma once
-// Form1: the game's one window with its menu bar, its controls and the game state. It is
-// also the event pump of the running game: each pass ends by showing what the pass drew.
+// Form1: the game's one window with its menu bar and its controls, playing on the game state.
+// It is also the event pump of the running game: each pass ends by showing what the pass drew.
 
 #include "FormControls.h"
 #include "KeyTranslation.h"
 #include "PlayerCountItems.h"
-#include "SurfaceDrawing.h"
-#include "Surfaces.h"
+#include "drawing/SurfaceDrawing.h"
+#include "drawing/Surfaces.h"
 #include "game/Game.h"
 #include "game/GameState.h"
 #include "platform/DeterministicRandom.h"
@@ -24,13 +24,9 @@ class ImageControl;
 class Form1 : public QMainWindow, private EventPump {
     Q_OBJECT
 public:
-    explicit Form1(const Pictures& pictures);
-
-    GameState& state() { return state_; }
-    Game& game() { return game_; }
-    const QImage& surface() const { return surfaces_.window(); }
-    ImageControl& image1() const { return *image1_; }
-    QLabel& label1() const { return *label1_; }
+    // The window keeps its own copies of the pictures; the game state must outlive it.
+    Form1(const Pictures& pictures, GameState& state);
+    ~Form1() override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -59,7 +55,7 @@ private:
     void controlsTableCommand();
     void Form_QueryUnload();
 
-    GameState state_;
+    GameState& state_;
     Surfaces surfaces_;
     SurfaceDrawing drawing_;
     SystemTickCounter clock_;

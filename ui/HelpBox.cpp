@@ -21,7 +21,8 @@ void showHelpBox(QWidget& owner, const char* title, const char* text)
     QMessageBox box(QMessageBox::Information, QString::fromUtf8(title), displayText(text), QMessageBox::Ok, &owner);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::NonModal);
-    keepNormalState(box);
+    box.winId();  // the native window, whose state is guarded from its first showing on
+    keepNormalState(*box.windowHandle());
     owner.setEnabled(false);
     box.setEnabled(true);
     QEventLoop untilDismissed;

@@ -1,7 +1,7 @@
 #pragma once
 // A picture drawn at its own size with nearest-neighbour scaling, so that high-DPI screens
 // get crisp pixel blocks; never focused. It keeps a reference, not a copy: the window
-// surface it may show is written on every frame.
+// surface it may show is written on every frame. The picture must outlive the control.
 
 #include <QImage>
 #include <QWidget>
@@ -12,7 +12,6 @@ class ImageControl : public QWidget {
     Q_OBJECT
 public:
     ImageControl(const QImage& picture, QWidget* parent);
-    const QImage& picture() const { return picture_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

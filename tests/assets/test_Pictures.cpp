@@ -1,6 +1,6 @@
 // What the drawing operations and the window rely on in the committed pictures, and that they
 // are what the drawing program draws.
-#include "ui/Pictures.h"
+#include "drawing/Pictures.h"
 
 #include <QDir>
 #include <QFile>

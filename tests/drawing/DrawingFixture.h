@@ -2,9 +2,9 @@
 // The surfaces made from the program's pictures, and the drawing operations on them.
 
 #include "ReferenceDrawing.h"
-#include "ui/Pictures.h"
-#include "ui/SurfaceDrawing.h"
-#include "ui/Surfaces.h"
+#include "drawing/Pictures.h"
+#include "drawing/SurfaceDrawing.h"
+#include "drawing/Surfaces.h"
 
 #include <gtest/gtest.h>
 

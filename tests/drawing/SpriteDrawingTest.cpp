@@ -1,7 +1,7 @@
 // Rockets and meteors: the mask pass with AND, the image pass with XOR, scaling and clipping.
 #include "DrawingFixture.h"
 
-#include "ui/NearestScale.h"
+#include "drawing/NearestScale.h"
 
 namespace skyvane::test {
 namespace {

@@ -1,11 +1,12 @@
 #pragma once
 // A shown Form1 with the real pictures, and helpers to act on it while a game runs.
 
-#include "game/Game.h"
+#include "game/GameState.h"
 #include "ui/Form1.h"
-#include "ui/Pictures.h"
+#include "drawing/Pictures.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -19,9 +20,13 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = std::make_unique<Form1>(loadPictures());
+        window = std::make_unique<Form1>(loadPictures(), state);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        image1 = window->findChild<QWidget*>(QStringLiteral("Image1"));
+        label1 = window->findChild<QLabel*>(QStringLiteral("Label1"));
+        ASSERT_NE(image1, nullptr);
+        ASSERT_NE(label1, nullptr);
     }
     void TearDown() override
     {
@@ -33,6 +38,14 @@ protected:
     }
 
     QAction* action(const char* name) const { return window->findChild<QAction*>(QString::fromUtf8(name)); }
+
+    // The client area as the window paints it, one image pixel per window pixel.
+    QImage clientArea() const
+    {
+        QImage shown(320, 241, QImage::Format_RGB32);
+        window->centralWidget()->render(&shown);
+        return shown;
+    }
 
     // Runs work after delayMs of the event loop (also of a running game's pump).
     static void after(int delayMs, std::function<void()> work) { QTimer::singleShot(delayMs, std::move(work)); }
@@ -52,7 +65,10 @@ protected:
         QApplication::sendEvent(window.get(), &event);
     }
 
+    GameState state;
     std::unique_ptr<Form1> window;
+    QWidget* image1 = nullptr;
+    QLabel* label1 = nullptr;
 };
 
 } // namespace skyvane::testing

@@ -1,7 +1,7 @@
 // The clear error a damaged picture gives, and how run-time errors end the program.
 #include "game/GameState.h"
 #include "ui/FatalError.h"
-#include "ui/Pictures.h"
+#include "drawing/Pictures.h"
 
 #include <QApplication>
 #include <QFile>

@@ -26,17 +26,15 @@ TEST_F(WindowTest, StartsWithTheTitleOverAWhiteSurfaceAndAFixedClientArea)
     EXPECT_EQ(window->windowTitle(), "Skyvane");
     EXPECT_FALSE(window->windowIcon().isNull());
     EXPECT_EQ(window->centralWidget()->size(), QSize(320, 241));
-    EXPECT_TRUE(window->image1().isVisible());
-    EXPECT_EQ(window->image1().geometry(), QRect(0, 0, 320, 240));
-    EXPECT_EQ(window->surface().pixel(0, 240), qRgb(255, 255, 255)) << "the bottom row is white";
-    const QLabel& label1 = window->label1();
-    EXPECT_FALSE(label1.isVisible());
-    EXPECT_EQ(label1.geometry(), QRect(0, 103, 320, 27));
-    EXPECT_EQ(label1.font().families(), QStringList({"ＭＳ Ｐゴシック", "MS PGothic", "Noto Sans CJK JP"}));
-    EXPECT_DOUBLE_EQ(label1.font().pointSizeF(), 20.25);
-    EXPECT_EQ(label1.palette().color(QPalette::WindowText), QColor(Qt::white));
-    EXPECT_EQ(label1.palette().color(QPalette::Window), QColor(Qt::black));
-    EXPECT_EQ(window->findChild<QLabel*>("Label1"), &label1);
+    EXPECT_TRUE(image1->isVisible());
+    EXPECT_EQ(image1->geometry(), QRect(0, 0, 320, 240));
+    EXPECT_EQ(clientArea().pixel(0, 240), qRgb(255, 255, 255)) << "the bottom row is white";
+    EXPECT_FALSE(label1->isVisible());
+    EXPECT_EQ(label1->geometry(), QRect(0, 103, 320, 27));
+    EXPECT_EQ(label1->font().families(), QStringList({"ＭＳ Ｐゴシック", "MS PGothic", "Noto Sans CJK JP"}));
+    EXPECT_DOUBLE_EQ(label1->font().pointSizeF(), 20.25);
+    EXPECT_EQ(label1->palette().color(QPalette::WindowText), QColor(Qt::white));
+    EXPECT_EQ(label1->palette().color(QPalette::Window), QColor(Qt::black));
     EXPECT_EQ(window->frameGeometry().center(), window->screen()->availableGeometry().center());
     EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "the window manager offers no resize";
     window->resize(640, 480);
@@ -44,7 +42,7 @@ TEST_F(WindowTest, StartsWithTheTitleOverAWhiteSurfaceAndAFixedClientArea)
     EXPECT_EQ(window->centralWidget()->size(), QSize(320, 241)) << "the user cannot resize it";
 }
 
-TEST_F(WindowTest, TheMenuTreeHasTheDesignsNamesCaptionsAndShortcut)
+TEST_F(WindowTest, TheMenusAndItemsCarryTheirCaptionsAsObjectNamesAndStartHasItsShortcut)
 {
     const QList<QAction*> menus = window->menuBar()->actions();
     EXPECT_EQ(titlesOf(menus), QStringList({"ゲーム", "人数設定", "ヘルプ"}));
@@ -66,11 +64,11 @@ TEST_F(WindowTest, ThePlayerCountItemsKeepOneCheckMarkMatchingTheSetting)
     players[1]->trigger();
     EXPECT_FALSE(players[0]->isChecked());
     EXPECT_TRUE(players[1]->isChecked()) << "choosing the checked item again keeps it checked";
-    EXPECT_EQ(window->state().PlayerSetting, 1);
+    EXPECT_EQ(state.PlayerSetting, 1);
     players[0]->trigger();
     EXPECT_TRUE(players[0]->isChecked());
     EXPECT_FALSE(players[1]->isChecked());
-    EXPECT_EQ(window->state().PlayerSetting, 0);
+    EXPECT_EQ(state.PlayerSetting, 0);
 }
 
 TEST_F(WindowTest, TheHelpBoxesShowTheirTextsAndTakeTheKeysUntilDismissed)
@@ -85,7 +83,7 @@ TEST_F(WindowTest, TheHelpBoxesShowTheirTextsAndTakeTheKeysUntilDismissed)
             ASSERT_EQ(box->icon(), QMessageBox::Information);
             ASSERT_EQ(box->standardButtons(), QMessageBox::Ok);
             ASSERT_EQ(QApplication::activeWindow(), box) << "keys go to the box";
-            QTimer::singleShot(300, window.get(), [this] { window->state().Playing = 0; });  // ends a wrong game
+            QTimer::singleShot(300, window.get(), [this] { state.Playing = 0; });  // ends a wrong game
             QTest::keyClick(box, Qt::Key_S, Qt::ControlModifier);
             QTest::keyClick(window->windowHandle(), Qt::Key_S, Qt::ControlModifier);
             QTest::keyPress(window->windowHandle(), Qt::Key_Left);
@@ -106,9 +104,9 @@ TEST_F(WindowTest, TheHelpBoxesShowTheirTextsAndTakeTheKeysUntilDismissed)
     EXPECT_EQ(shown("操作表"), QStringList({"操作表", "１Ｐ", "移　　動：←　→", "ロケット：　↑", "", "２Ｐ",
                                            "移　　動：Ｚ　Ｘ", "ロケット：Ｓｈｉｆｔ"}));
     EXPECT_EQ(starts, 0) << "no command while a box is open";
-    EXPECT_EQ(window->state().Steer[0], 0);
+    EXPECT_EQ(state.Steer[0], 0);
     QTest::keyPress(window->windowHandle(), Qt::Key_Right);
-    EXPECT_EQ(window->state().Steer[0], 1) << "the keys are the game's again once the box is gone";
+    EXPECT_EQ(state.Steer[0], 1) << "the keys are the game's again once the box is gone";
 }
 
 TEST_F(WindowTest, F10OpensTheMenusWhichHoldTheGameAndThenTheKeysAreTheGamesAgain)
@@ -118,15 +116,15 @@ TEST_F(WindowTest, F10OpensTheMenusWhichHoldTheGameAndThenTheKeysAreTheGamesAgai
     after(200, [&] {
         QTest::keyClick(window->windowHandle(), Qt::Key_F10);
         firstMenu = QApplication::activePopupWidget()->objectName();
-        tickAtOpen = window->state().LastTick;
+        tickAtOpen = state.LastTick;
         after(300, [&] {
-            tickWhileOpen = window->state().LastTick;
+            tickWhileOpen = state.LastTick;
             QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
             secondMenu = QApplication::activePopupWidget()->objectName();
             QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
             QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
             after(200, [&] {
-                tickAfter = window->state().LastTick;
+                tickAfter = state.LastTick;
                 QTest::keyPress(window->windowHandle(), Qt::Key_Left);
                 QTest::keyClick(window->windowHandle(), Qt::Key_Escape);
             });
@@ -135,11 +133,11 @@ TEST_F(WindowTest, F10OpensTheMenusWhichHoldTheGameAndThenTheKeysAreTheGamesAgai
     action("スタート")->trigger();
     EXPECT_EQ(firstMenu, "ゲーム");
     EXPECT_EQ(secondMenu, "人数設定");
-    EXPECT_EQ(window->state().PlayerSetting, 1) << "the arrows and Enter chose two players";
+    EXPECT_EQ(state.PlayerSetting, 1) << "the arrows and Enter chose two players";
     EXPECT_EQ(tickWhileOpen, tickAtOpen) << "no pass while a menu is open";
     EXPECT_GT(tickAfter, tickWhileOpen) << "the game goes on once it is closed";
-    EXPECT_EQ(window->state().Steer[0], -1) << "the keys are the game's again";
-    EXPECT_FALSE(window->game().isRunning()) << "Esc reached the game";
+    EXPECT_EQ(state.Steer[0], -1) << "the keys are the game's again";
+    EXPECT_TRUE(image1->isVisible()) << "Esc reached the game";
 }
 
 TEST_F(WindowTest, MaximiseAndFullScreenRequestsLeaveTheWindowAndTheBoxesAtTheirSize)
@@ -166,20 +164,21 @@ TEST_F(WindowTest, MaximiseAndFullScreenRequestsLeaveTheWindowAndTheBoxesAtTheir
 
 TEST_F(WindowTest, CtrlSStartsAGameAndEscBringsTheTitleBack)
 {
+    const QImage atStart = clientArea();
     bool imageHiddenDuringGame = false;
     QRgb playAreaDuringGame = 0;
     after(300, [&] {
-        imageHiddenDuringGame = !window->image1().isVisible();
-        playAreaDuringGame = window->surface().pixel(0, 0);
+        imageHiddenDuringGame = !image1->isVisible();
+        playAreaDuringGame = clientArea().pixel(0, 0);
         key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     });
     QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(imageHiddenDuringGame);
     EXPECT_EQ(playAreaDuringGame, qRgb(0, 0, 0));
-    EXPECT_TRUE(window->image1().isVisible());
-    EXPECT_FALSE(window->label1().isVisible());
-    EXPECT_EQ(window->surface().pixel(160, 120), qRgb(255, 255, 255)) << "the tail cleared the surface";
-    EXPECT_FALSE(window->game().isRunning());
+    EXPECT_TRUE(image1->isVisible());
+    EXPECT_FALSE(label1->isVisible());
+    EXPECT_EQ(clientArea(), atStart) << "the title over the cleared, white surface";
+    EXPECT_EQ(state.Playing, 0);
 }
 
 TEST_F(WindowTest, TheFinaleShowsItsCaptionAndClosingThenReturnsWithoutTheTail)
@@ -188,22 +187,22 @@ TEST_F(WindowTest, TheFinaleShowsItsCaptionAndClosingThenReturnsWithoutTheTail)
     bool captionShown = false;
     QTimer watch;  // the finale is not paced: close in the first pump that finds it running
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (window->state().Progress > 1200 && window->game().isRunning()) {
-            caption = window->label1().text();
-            captionShown = window->label1().isVisible();
+        if (state.Progress > 1200 && state.Playing != 0) {
+            caption = label1->text();
+            captionShown = label1->isVisible();
             watch.stop();
             window->close();
         }
     });
     after(100, [&] {
-        window->state().Progress = 1199;
+        state.Progress = 1199;
         watch.start(0);
     });
     action("スタート")->trigger();
     EXPECT_EQ(caption, "Clear!Good Luck!");
     EXPECT_TRUE(captionShown);
-    EXPECT_LT(window->state().Progress, 2035);
-    EXPECT_FALSE(window->image1().isVisible()) << "no tail";
+    EXPECT_LT(state.Progress, 2035);
+    EXPECT_FALSE(image1->isVisible()) << "no tail";
 }
 
 TEST_F(WindowTest, TheSurfaceIsShownInWholePixelBlocksAtAnyScreenRatio)
@@ -212,7 +211,7 @@ TEST_F(WindowTest, TheSurfaceIsShownInWholePixelBlocksAtAnyScreenRatio)
     QImage surface;
     after(300, [&] {  // stars, meteors and the rocket: single pixels and hard edges
         shown = window->centralWidget()->grab().toImage();
-        surface = window->surface().copy();
+        surface = clientArea();
         key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     });
     action("スタート")->trigger();

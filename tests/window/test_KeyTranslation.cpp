@@ -48,7 +48,7 @@ TEST(ShiftState, TracksBothShiftKeysFromARealKeyboard)
 
 TEST_F(WindowTest, EachPressRepeatAndRealReleaseReachesTheHandlersOnce)
 {
-    const GameState& s = window->state();
+    const GameState& s = state;
     auto send = [this](QKeyEvent event) { QApplication::sendEvent(window.get(), &event); };
     send(nativeKey(QEvent::KeyPress, Qt::Key_Up, kUpArrow));
     // Auto-repeat comes as a release and a press; the release must not clear the thrust.
@@ -68,7 +68,7 @@ TEST_F(WindowTest, TappingAltLeavesTheArrowKeysWithTheGame)
     QWindow* handle = window->windowHandle();
     QTest::keyClick(handle, Qt::Key_Alt);
     QTest::keyPress(handle, Qt::Key_Right);
-    EXPECT_EQ(window->state().Steer[0], 1);
+    EXPECT_EQ(state.Steer[0], 1);
     QTest::keyRelease(handle, Qt::Key_Right);
-    EXPECT_EQ(window->state().Steer[0], 0);
+    EXPECT_EQ(state.Steer[0], 0);
 }

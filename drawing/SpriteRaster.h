@@ -2,20 +2,12 @@
 // The pieces every copy onto a surface shares: clipped spans, row access and the
 // AND/XOR combine of a mask and an image.
 
+#include "platform/ProcessorFeatures.h"
+
 #include <QImage>
 
 #include <algorithm>
 #include <cstddef>
-
-// On x86-64 the hot loops also come built for AVX2, which the host is asked for at run time:
-// by the loader for clones, by __builtin_cpu_supports for hand-written kernels.
-// SKYVANE_BASELINE_ONLY builds the baseline kernels alone, so that a test run can check them.
-#if defined(__x86_64__) && defined(__ELF__) && !defined(SKYVANE_BASELINE_ONLY)
-#define SKYVANE_AVX2 1
-#define SKYVANE_AVX2_CLONES [[gnu::target_clones("avx2", "default")]]
-#else
-#define SKYVANE_AVX2_CLONES
-#endif
 
 namespace skyvane {
 

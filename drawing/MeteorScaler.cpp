@@ -163,7 +163,7 @@ template <int DestinationRows>
 
 } // namespace
 
-MeteorScaler::MeteorScaler(const QImage& meteorSurface) : frames_(meteorSurface) {}
+MeteorScaler::MeteorScaler(const QImage& meteorSurface) : frames_(meteorSurface), permuted_(processorHasAvx2()) {}
 
 bool MeteorScaler::draw(const PixelRows& target, int left, int top, int size, int frame) const
 {
@@ -171,7 +171,7 @@ bool MeteorScaler::draw(const PixelRows& target, int left, int top, int size, in
     if (!walk.visible())
         return false;
 #ifdef SKYVANE_AVX2
-    if (size >= kPermutedFromSize && __builtin_cpu_supports("avx2")) {
+    if (size >= kPermutedFromSize && permuted_) {
         drawPermuted(walk);
         return true;
     }

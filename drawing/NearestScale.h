@@ -15,8 +15,6 @@ class NearestScale {
 public:
     static constexpr int kSourceSize = kMeteorFrameSize;
     static constexpr int kLargestSize = kMeteorPassSize;
-    // Indices past the last destination of any size that may be read (and ignored) by whole-vector loads.
-    static constexpr int kReadAhead = 8;
 
     NearestScale();
 

@@ -26,6 +26,7 @@ public:
 private:
     NearestScale scale_;
     MeteorFrames frames_;
+    bool permuted_;  // the AVX2 kernel draws the larger sizes
 };
 
 } // namespace skyvane

@@ -10,7 +10,7 @@ int sampledIndex(int destination, int size) { return (2 * destination + 1) * Nea
 } // namespace
 
 NearestScale::NearestScale()
-    : sourceIndex_(rowStart(kLargestSize + 1) + kReadAhead),
+    : sourceIndex_(rowStart(kLargestSize + 1)),
       firstDestination_(firstStart(kLargestSize + 1))
 {
     for (int size = 1; size <= kLargestSize; ++size) {
