@@ -7,14 +7,14 @@ set -euo pipefail
 
 run_packages=(
   g++ cmake make
-  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland libsdl2-dev
   fonts-noto-cjk fonts-dejavu-core
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils wmctrl imagemagick openbox weston
-  dpkg-dev file lintian desktop-file-utils appstream
+  dpkg-dev file lintian desktop-file-utils appstream appstream-compose
 )
 
 case "${1:-}" in
