@@ -25,7 +25,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Skyvane"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(SKYVANE_VERSION));
     // Names the desktop entry, so Wayland compositors show the program's own icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.skyvane.Skyvane"));
     QApplication::setStyle(new skyvane::NoAltMenuStyle);

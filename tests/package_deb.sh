@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The Debian package: cpack makes skyvane_<version>_<arch>.deb from the build, in section games
-# with dependencies computed from the binary; lintian finds neither error nor warning; and the
-# program extracted from it with dpkg-deb starts under Xvfb and ends on a close request with 0.
+# with dependencies computed from the binary; lintian finds neither error nor warning; the
+# software-centre catalogue composed from its files, as distributions compose theirs, has the
+# game with its icons and no error or warning; and the program extracted from it with dpkg-deb
+# starts under Xvfb and ends on a close request with 0.
 # Usage: package_deb.sh BUILD_DIR
 set -euo pipefail
 build=$1
@@ -19,6 +21,21 @@ dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6 (>=' || fail "depends: $(dp
 lintian --fail-on error,warning "$deb" >"$WORK/lintian.log" 2>&1 || { cat "$WORK/lintian.log"; fail "lintian"; }
 
 dpkg-deb -x "$deb" "$WORK/root"
+# compose exits non-zero on errors only; its report names every hint as "E:", "W:", "I:" and
+# colours them even with --no-color.
+appstreamcli compose --no-net --no-color --origin=skyvane --result-root="$WORK/catalogue" \
+  --print-report=full --prefix=/usr "$WORK/root" >"$WORK/compose.log" 2>&1 \
+  || { cat "$WORK/compose.log"; fail "appstreamcli compose"; }
+if sed 's/\x1b\[[0-9;]*m//g' "$WORK/compose.log" | grep -Eq '^ *[EW]: '; then
+  cat "$WORK/compose.log"; fail "appstreamcli compose reports errors or warnings"
+fi
+catalogue=$(zcat "$WORK/catalogue/usr/share/swcatalog/xml/skyvane.xml.gz")
+for size in 64 128; do
+  grep -q "<icon type=\"cached\" width=\"$size\" height=\"$size\">io.github.skyvane.Skyvane.png</icon>" <<<"$catalogue" \
+    && [ -f "$WORK/catalogue/usr/share/swcatalog/icons/skyvane/${size}x$size/io.github.skyvane.Skyvane.png" ] \
+    || fail "the catalogue has no $size-pixel icon: $catalogue"
+done
+
 start_xvfb
 start_openbox
 start_game "$WORK/root/usr/games/skyvane"

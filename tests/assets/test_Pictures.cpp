@@ -6,12 +6,31 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace skyvane::test {
 namespace {
 
 QImage loadAsset(const char* name) { return QImage(QStringLiteral(SKYVANE_ASSETS_DIR "/") + QLatin1String(name)); }
+
+// The desktop icons as the icon theme looks them up, one per size it asks for.
+constexpr int kDesktopIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+QString desktopIcon(int size)
+{
+    return QStringLiteral("hicolor/%1x%1/apps/io.github.skyvane.Skyvane.png").arg(size);
+}
+
+// Pixels of the two corners off the rocket's diagonal that are not fully transparent.
+int pixelsShowingOffTheDiagonal(const QImage& icon)
+{
+    int showing = 0;
+    for (int y = 0; y < icon.height(); ++y)
+        for (int x = 0; x < icon.width(); ++x)
+            showing += 2 * std::abs(x - y) >= icon.width() && qAlpha(icon.pixel(x, y)) != 0;
+    return showing;
+}
 
 bool isBlack(QRgb colour) { return (colour & 0xFFFFFFu) == 0; }
 
@@ -66,13 +85,27 @@ TEST(Pictures, TheIconIsTransparentAroundItsRocketAndTheIcoFileHoldsTheSamePixel
 {
     const QImage icon = loadAsset(PictureFiles::Icon.name).convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(icon.size(), PictureFiles::Icon.size);
-    EXPECT_EQ(qAlpha(icon.pixel(31, 0)), 0);
+    EXPECT_EQ(pixelsShowingOffTheDiagonal(icon), 0);
     EXPECT_EQ(qAlpha(icon.pixel(16, 16)), 255);
     QFile file(QStringLiteral(SKYVANE_ASSETS_DIR "/icon.ico"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     EXPECT_EQ(bytes.left(8), QByteArray::fromHex("0000010001002020"));  // one 32 x 32 entry
     EXPECT_EQ(QImage::fromData(bytes, "ico").convertToFormat(QImage::Format_ARGB32), icon);
+}
+
+TEST(Pictures, EveryDesktopIconIsTheRocketOnTransparencyAndThe32PixelOneIsTheWindowIcon)
+{
+    const QImage windowIcon = loadAsset(PictureFiles::Icon.name).convertToFormat(QImage::Format_ARGB32);
+    for (const int size : kDesktopIconSizes) {
+        const QImage icon = QImage(QStringLiteral(SKYVANE_ASSETS_DIR "/") + desktopIcon(size)).convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(icon.size(), QSize(size, size)) << size;
+        EXPECT_EQ(pixelsShowingOffTheDiagonal(icon), 0) << size;
+        EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << size;
+        if (size == PictureFiles::Icon.size.width()) {
+            EXPECT_EQ(icon, windowIcon);
+        }
+    }
 }
 
 TEST(DrawingProgram, DrawsTheCommittedPicturesPixelForPixel)
@@ -86,12 +119,15 @@ TEST(DrawingProgram, DrawsTheCommittedPicturesPixelForPixel)
     ASSERT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
 
     const QDir committed(QStringLiteral(SKYVANE_ASSETS_DIR));
-    for (const char* name : {"rocket_sheet.png", "meteor_strip.png", "title.png", "finale.png", "icon.png", "icon.ico"}) {
-        const QImage drawn(QDir(output.path()).filePath(QLatin1String(name)));
-        ASSERT_FALSE(drawn.isNull()) << name;
+    QStringList names{"rocket_sheet.png", "meteor_strip.png", "title.png", "finale.png", "icon.png", "icon.ico"};
+    for (const int size : kDesktopIconSizes)
+        names << desktopIcon(size);
+    for (const QString& name : names) {
+        const QImage drawn(QDir(output.path()).filePath(name));
+        ASSERT_FALSE(drawn.isNull()) << name.toStdString();
         EXPECT_EQ(drawn.convertToFormat(QImage::Format_ARGB32),
-                  QImage(committed.filePath(QLatin1String(name))).convertToFormat(QImage::Format_ARGB32))
-            << name << " differs from the drawing program's output; rerun skyvane-drawassets";
+                  QImage(committed.filePath(name)).convertToFormat(QImage::Format_ARGB32))
+            << name.toStdString() << " differs from the drawing program's output; rerun skyvane-drawassets";
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
 
 namespace skyvane::drawassets {
 
@@ -15,19 +16,22 @@ const QColor kRim = grey(64);
 
 } // namespace
 
-QImage WindowIcon::draw()
+QImage WindowIcon::draw(int size)
 {
-    QImage icon(Size, Size, QImage::Format_ARGB32_Premultiplied);
+    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
     icon.fill(Qt::transparent);
     QPainter painter(&icon);
     painter.setRenderHint(QPainter::Antialiasing);
 
-    // Drawn nose up in its own frame, then turned so that the nose points to the upper left.
-    // Light from the top of the icon falls on the frame's right side.
-    painter.translate(16.0, 16.0);
+    // Drawn nose up in its own frame of Size units, then turned so that the nose points to the
+    // upper left. Light from the top of the icon falls on the frame's right side.
+    const double scale = double(size) / Size;
+    painter.translate(16.0 * scale, 16.0 * scale);
     painter.rotate(-45.0);
-    painter.scale(0.94, 0.94);
-    const QPen rim = roundPen(kRim, 1.2);
+    painter.scale(0.94 * scale, 0.94 * scale);
+    // Below Size the outlines thin less than the rocket shrinks, or they would fade to grey.
+    const double thicken = scale < 1.0 ? std::sqrt(1.0 / scale) : 1.0;
+    const QPen rim = roundPen(kRim, 1.2 * thicken);
 
     const QPainterPath fins = mirroredFins({4.2, 4.0}, {8.6, 11.0}, {8.6, 14.2}, {4.2, 11.5});
     painter.setPen(rim);
@@ -58,7 +62,7 @@ QImage WindowIcon::draw()
     painter.drawPath(body);
 
     // Middle fin seen edge-on, and a porthole.
-    painter.setPen(QPen(kRim, 1.6, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(kRim, 1.6 * thicken, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QPointF(0.0, 6.0), QPointF(0.0, 13.5));
     painter.setPen(rim);
     QLinearGradient glass(-2.0, -6.0, 2.0, -2.0);

@@ -1,4 +1,5 @@
-// Draws the five pictures of the game and writes them, with icon.ico, to one directory:
+// Draws the five pictures of the game and writes them, with icon.ico and the desktop icons in
+// hicolor/<size>x<size>/apps/, to one directory:
 //   skyvane-drawassets [output-dir]      (default: the source tree's assets/)
 // Every run writes the same bytes, so the committed pictures can be checked against it.
 
@@ -10,6 +11,7 @@
 #include "tools/drawassets/WindowIcon.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -20,8 +22,14 @@ namespace {
 
 using namespace skyvane::drawassets;
 
+// The desktop entry's Icon= name, which the icon theme looks up.
+const QString kDesktopIconName = QStringLiteral("io.github.skyvane.Skyvane");
+
 void writePng(const QDir& directory, const QString& name, const QImage& picture)
 {
+    const QString folder = QFileInfo(directory.filePath(name)).path();
+    if (!QDir().mkpath(folder))
+        throw std::runtime_error("cannot create " + folder.toStdString());
     QImageWriter writer(directory.filePath(name), "png");
     if (!writer.write(picture))
         throw std::runtime_error(QStringLiteral("cannot write %1: %2").arg(writer.fileName(), writer.errorString()).toStdString());
@@ -58,6 +66,9 @@ int main(int argc, char* argv[])
         const QImage icon = WindowIcon::draw();
         writePng(directory, QStringLiteral("icon.png"), icon);
         writeBytes(directory, QStringLiteral("icon.ico"), IconFile::encode(icon));
+        for (const int size : WindowIcon::DesktopSizes)
+            writePng(directory, QStringLiteral("hicolor/%1x%1/apps/%2.png").arg(size).arg(kDesktopIconName),
+                     WindowIcon::draw(size));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "skyvane-drawassets: %s\n", error.what());
         return 1;
