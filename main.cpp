@@ -3,7 +3,6 @@
 #include "platform/ProgramEnd.h"
 #include "ui/FatalError.h"
 #include "ui/Form1.h"
-#include "ui/NoAltMenuStyle.h"
 
 #include <QApplication>
 
@@ -28,7 +27,6 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(SKYVANE_VERSION));
     // Names the desktop entry, so Wayland compositors show the program's own icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.skyvane.Skyvane"));
-    QApplication::setStyle(new skyvane::NoAltMenuStyle);
 
     skyvane::GameState state;
     // The loaded pictures end with this statement: the window keeps its own copies of what it needs.

@@ -1,8 +1,8 @@
 #include "NormalWindowState.h"
 
+#include "WindowSystem.h"
+
 #include <QEvent>
-#include <QGuiApplication>
-#include <QRegion>
 #include <QWindow>
 
 namespace skyvane {
@@ -10,50 +10,45 @@ namespace skyvane {
 namespace {
 
 constexpr Qt::WindowStates kResizingStates = Qt::WindowMaximized | Qt::WindowFullScreen;
+constexpr int kLargestWindowSide = (1 << 24) - 1;  // Qt's own bound on a window's size
 
-// Qt's own Wayland title bar holds 18-pixel buttons 5 pixels apart, the last one 8 pixels from
-// the right edge: close, maximise, minimise from the right.
-QRect maximiseButton(QSize frame, int titleBarHeight)
-{
-    constexpr int kButton = 18;
-    constexpr int kSpacing = 5;
-    constexpr int kRightMargin = 8;
-    return {frame.width() - kRightMargin - 2 * kButton - kSpacing, (titleBarHeight - kButton) / 2, kButton, kButton};
-}
-
-// The window takes no input on its maximise button; with a title bar drawn by the compositor
-// (no frame margins of Qt's own) nothing changes.
-void disarmMaximiseButton(QWindow& window)
-{
-    const int titleBarHeight = window.frameMargins().top();
-    if (titleBarHeight <= 0)
-        return;
-    const QSize frame = window.frameGeometry().size();
-    window.setMask(QRegion(QRect(QPoint(), frame)) - QRegion(maximiseButton(frame, titleBarHeight)));
-}
-
-class MaximiseButtonGuard : public QObject {
+// A Wayland compositor that maximises a window requires its next frame to have the configured
+// size and ends the connection of a client that commits another. Qt keeps a window within its
+// maximum size, so on Wayland the window has none: it takes the size it is configured with,
+// only to be turned back, and any other size it is given in its normal state is undone at once.
+class WaylandSizeGuard : public QObject {
 public:
-    explicit MaximiseButtonGuard(QWindow& window) : QObject(&window) { window.installEventFilter(this); }
+    explicit WaylandSizeGuard(QWindow& window) : QObject(&window), window_(window) { window.installEventFilter(this); }
 
-    bool eventFilter(QObject* watched, QEvent* event) override
+    bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::Expose || event->type() == QEvent::Resize)
-            disarmMaximiseButton(*static_cast<QWindow*>(watched));
+        if (event->type() == QEvent::Show)
+            window_.setMaximumSize(QSize(kLargestWindowSide, kLargestWindowSide));
+        else if (event->type() == QEvent::Resize && (window_.windowStates() & kResizingStates) == 0 &&
+                 window_.size() != window_.minimumSize())
+            QMetaObject::invokeMethod(&window_, [this] { window_.resize(window_.minimumSize()); }, Qt::QueuedConnection);
         return false;
     }
+
+private:
+    QWindow& window_;
 };
 
 } // namespace
 
 void keepNormalState(QWindow& window)
 {
-    QObject::connect(&window, &QWindow::windowStateChanged, &window, [&window](Qt::WindowState state) {
-        if (kResizingStates.testFlag(state))
-            window.setWindowStates(window.windowStates() & ~kResizingStates);
-    });
-    if (QGuiApplication::platformName() == QLatin1String("wayland"))
-        new MaximiseButtonGuard(window);
+    // Turned back from the event loop: Qt's Wayland client drops a request that a configure it
+    // has not yet applied makes look unchanged.
+    QObject::connect(
+        &window, &QWindow::windowStateChanged, &window,
+        [&window](Qt::WindowState state) {
+            if (kResizingStates.testFlag(state))
+                window.setWindowStates(window.windowStates() & ~kResizingStates);
+        },
+        Qt::QueuedConnection);
+    if (runsOnWayland())
+        new WaylandSizeGuard(window);
 }
 
 } // namespace skyvane

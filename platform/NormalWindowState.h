@@ -1,8 +1,6 @@
 #pragma once
-// Keeps a fixed-size window in its normal state. Maximise and full-screen requests are turned
-// back. On Wayland, where Qt draws the title bar itself, its maximise button is made inert: a
-// compositor that maximises a window requires its next frame to fill the screen and ends the
-// connection of a fixed-size window that cannot.
+// Keeps a fixed-size window at its size and in its normal state, whatever the title bar, the
+// window manager or the compositor asks: maximise and full-screen requests are turned back.
 
 class QWindow;
 

@@ -1,6 +1,6 @@
 #include "ProgramEnd.h"
 
-#include <QGuiApplication>
+#include "WindowSystem.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,7 +15,7 @@ void endProcessNow(int exitCode)
 
 int endProgram(int exitCode)
 {
-    if (QGuiApplication::platformName() == QLatin1String("wayland"))
+    if (runsOnWayland())
         endProcessNow(exitCode);
     return exitCode;
 }

@@ -4,6 +4,7 @@
 #include "HelpBox.h"
 #include "HelpTexts.h"
 #include "ImageControl.h"
+#include "NoAltMenuStyle.h"
 #include "drawing/Pictures.h"
 #include "input/KeyHandlers.h"
 #include "platform/NormalWindowState.h"
@@ -94,6 +95,11 @@ void Form1::createMenus()
         connect(action, &QAction::triggered, this, command);
         return action;
     };
+
+    // Tapping Alt must not give the menu bar the keyboard: the arrow keys belong to the game.
+    auto* noAlt = new NoAltMenuStyle(QApplication::style()->name());
+    noAlt->setParent(menuBar());
+    menuBar()->setStyle(noAlt);
 
     QMenu* gameMenu = addMenu(QStringLiteral("ゲーム"));
     QAction* start = addItem(gameMenu, QStringLiteral("スタート"), &Form1::startCommand);
@@ -191,7 +197,7 @@ void Form1::closeEvent(QCloseEvent* event)
 void Form1::keyPressEvent(QKeyEvent* event)
 {
     const std::int16_t shift = shift_.afterEvent(*event);
-    runGuarded([&] { Form_KeyDown(state_, virtualKeyCode(*event), shift); });
+    runGuarded([&] { held_.press(state_, KeyHolder::Keyboard, virtualKeyCode(*event), shift); });
     if (event->key() == Qt::Key_F10)
         openMenuBar();
 }
@@ -202,14 +208,17 @@ void Form1::keyReleaseEvent(QKeyEvent* event)
     if (event->isAutoRepeat())
         return;
     const std::int16_t shift = shift_.afterEvent(*event);
-    runGuarded([&] { Form_KeyUp(state_, virtualKeyCode(*event), shift); });
+    runGuarded([&] { held_.release(state_, KeyHolder::Keyboard, virtualKeyCode(*event), shift); });
 }
 
-void Form1::changeEvent(QEvent* event)
+// The keyboard comes back from a menu, a help box or another window. What was let go meanwhile
+// never reached the window, so every key it saw held is let go now; one still held comes back
+// with its next repeat.
+void Form1::focusInEvent(QFocusEvent* event)
 {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        shift_.resync(QGuiApplication::queryKeyboardModifiers());
-    QMainWindow::changeEvent(event);
+    shift_.resync(QGuiApplication::queryKeyboardModifiers());
+    runGuarded([this] { held_.releaseAll(state_, KeyHolder::Keyboard, shift_.mask()); });
+    QMainWindow::focusInEvent(event);
 }
 
 // The window manager frames the window after it is first shown; from then on the frame is known.

@@ -5,6 +5,7 @@
 #include "FormControls.h"
 #include "KeyTranslation.h"
 #include "PlayerCountItems.h"
+#include "input/HeldKeys.h"
 #include "drawing/SurfaceDrawing.h"
 #include "drawing/Surfaces.h"
 #include "game/Game.h"
@@ -32,7 +33,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
@@ -69,6 +70,7 @@ private:
     Game game_;
     PlayerCountItems playerCount_;
     ShiftState shift_;
+    HeldKeys held_;
     bool frameCentred_ = false;
 };
 

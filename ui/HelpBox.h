@@ -10,8 +10,9 @@ namespace skyvane {
 // Every carriage return of the text starts a new line on screen, whatever the style.
 QString displayText(const char* text);
 
-// Shows the box and returns when it is dismissed. The owner takes no input meanwhile but,
-// unlike a window behind a Qt modal box, still receives every close request.
+// Shows the box with the keyboard and returns when it is dismissed (OK, Return or Esc); the
+// owner then has the keyboard again. The owner takes no input meanwhile but, unlike a window
+// behind a Qt modal box, still receives every close request.
 void showHelpBox(QWidget& owner, const char* title, const char* text);
 
 } // namespace skyvane

@@ -32,6 +32,27 @@ constexpr std::array<std::pair<int, std::int16_t>, 70> kKeyTable{{
     {Qt::Key_Hangul, 21},     {Qt::Key_Kanji, 25},
 }};
 
+// The two keys of each modifier, as Qt reports them held and as the handlers' mask names them.
+struct ModifierPair {
+    Qt::KeyboardModifier modifier;
+    std::uint8_t keys;
+    std::uint8_t left;
+    std::int16_t mask;
+};
+constexpr std::array<ModifierPair, 3> kPairs{{
+    {Qt::ShiftModifier, ModifierKey::LeftShift | ModifierKey::RightShift, ModifierKey::LeftShift, ShiftMask::Shift},
+    {Qt::ControlModifier, ModifierKey::LeftCtrl | ModifierKey::RightCtrl, ModifierKey::LeftCtrl, ShiftMask::Ctrl},
+    {Qt::AltModifier, ModifierKey::LeftAlt | ModifierKey::RightAlt, ModifierKey::LeftAlt, ShiftMask::Alt},
+}};
+
+std::uint8_t pairOf(std::uint8_t key)
+{
+    for (const ModifierPair& pair : kPairs)
+        if ((pair.keys & key) != 0)
+            return pair.keys;
+    return key;
+}
+
 constexpr std::array<std::pair<int, std::int16_t>, 6> kKeypadTable{{
     {Qt::Key_Asterisk, 106}, {Qt::Key_Plus, 107}, {Qt::Key_Minus, 109},
     {Qt::Key_Period, 110},   {Qt::Key_Comma, 110}, {Qt::Key_Slash, 111},
@@ -68,35 +89,31 @@ std::int16_t virtualKeyCode(const QKeyEvent& event)
 std::int16_t ShiftState::afterEvent(const QKeyEvent& event)
 {
     const std::optional<std::uint8_t> key = modifierKeyOf(event.nativeVirtualKey());
-    if (!key) {
+    if (!key || *key == ModifierKey::None)
         resync(event.modifiers());
-        return mask();
-    }
-    held_ = static_cast<std::uint8_t>(event.type() == QEvent::KeyPress ? held_ | *key : held_ & ~*key);
+    else if (event.type() == QEvent::KeyPress)
+        held_ |= *key;
+    else  // a release of a key the record missed: its side was guessed, so the pair goes
+        held_ &= static_cast<std::uint8_t>(~((held_ & *key) != 0 ? *key : pairOf(*key)));
     return mask();
 }
 
 void ShiftState::resync(Qt::KeyboardModifiers held)
 {
-    held_ = ModifierKey::None;
-    if (held.testFlag(Qt::ShiftModifier))
-        held_ |= ModifierKey::LeftShift;
-    if (held.testFlag(Qt::ControlModifier))
-        held_ |= ModifierKey::LeftCtrl;
-    if (held.testFlag(Qt::AltModifier))
-        held_ |= ModifierKey::LeftAlt;
+    for (const ModifierPair& pair : kPairs) {
+        if (!held.testFlag(pair.modifier))
+            held_ &= static_cast<std::uint8_t>(~pair.keys);
+        else if ((held_ & pair.keys) == 0)
+            held_ |= pair.left;
+    }
 }
 
 std::int16_t ShiftState::mask() const
 {
-    using namespace ModifierKey;
     std::int16_t result = 0;
-    if (held_ & (LeftShift | RightShift))
-        result |= ShiftMask::Shift;
-    if (held_ & (LeftCtrl | RightCtrl))
-        result |= ShiftMask::Ctrl;
-    if (held_ & (LeftAlt | RightAlt))
-        result |= ShiftMask::Alt;
+    for (const ModifierPair& pair : kPairs)
+        if ((held_ & pair.keys) != 0)
+            result |= pair.mask;
     return result;
 }
 

@@ -14,17 +14,17 @@ std::int16_t virtualKeyCode(const QKeyEvent& event);
 
 // The modifier mask as it is after each event: 1 Shift, 2 Ctrl, 4 Alt.
 // Where an event's native key code tells which modifier key it is, the held modifier keys
-// are tracked one by one, which stays exact when both Shift keys are down. Other events, such
-// as those made by hand, are taken at their modifiers().
+// are tracked one by one, which stays exact when both Shift keys are down. Every other key
+// event brings the record in line with the modifiers the system reports with it.
 class ShiftState {
 public:
     std::int16_t afterEvent(const QKeyEvent& event);
-    // Starts over from the modifiers held now, e.g. when the window is activated again.
+    // Brings the record in line with the modifiers held now: a pair no longer held is dropped,
+    // a pair newly held is recorded by its left key, a pair still held keeps its keys.
     void resync(Qt::KeyboardModifiers held);
-
-private:
     std::int16_t mask() const;
 
+private:
     std::uint8_t held_ = ModifierKey::None;  // the held modifier keys, one bit each
 };
 

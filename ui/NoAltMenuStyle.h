@@ -1,5 +1,5 @@
 #pragma once
-// Tapping Alt must not give the menu bar the keyboard: the arrow keys belong to the game.
+// A menu bar style in which tapping Alt does not give the menu bar the keyboard.
 
 #include <QProxyStyle>
 

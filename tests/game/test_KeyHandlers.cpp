@@ -1,5 +1,7 @@
 // The key handlers: which cells a sequence of presses and releases leaves, with the shift
-// mask as it is after each event (1 Shift, 2 Ctrl, 4 Alt).
+// mask as it is after each event (1 Shift, 2 Ctrl, 4 Alt); and the record of held keys that
+// feeds them from the keyboard and the pads.
+#include "input/HeldKeys.h"
 #include "input/KeyHandlers.h"
 
 #include <gtest/gtest.h>
@@ -33,6 +35,8 @@ const std::vector<Scenario> kScenarios{
     {"player 2 steers with Z and X", {{kDownEvent, 90, 0}, {kDownEvent, 88, 0}, {kUpEvent, 90, 0}}, 0, 1, 0, 0, -1},
     {"releasing a ruling key clears its cell",
      {{kDownEvent, 37, 0}, {kUpEvent, 37, 0}, {kDownEvent, 90, 0}, {kUpEvent, 90, 0}}, 0, 0, 0, 0, -1},
+    {"releasing X clears player 2's right steering", {{kDownEvent, 88, 0}, {kUpEvent, 88, 0}}, 0, 0, 0, 0, -1},
+    {"releasing the right arrow clears player 1's right steering", {{kDownEvent, 39, 0}, {kUpEvent, 39, 0}}, 0, 0, 0, 0, -1},
     {"up arrow holds player 1's thrust", {{kDownEvent, 38, 0}}, 0, 0, 1, 0, -1},
     {"releasing up clears it whatever the mask", {{kDownEvent, 38, 0}, {kUpEvent, 38, 1}}, 0, 0, 0, 0, -1},
     {"Shift alone gives player 2 thrust", {{kDownEvent, kShiftKey, 1}}, 0, 0, 0, 1, -1},
@@ -66,4 +70,40 @@ TEST(KeyHandlers, EachScenarioLeavesTheCellsTheRulesGive)
         EXPECT_EQ(s.Thrust[1], scenario.thrust1) << scenario.what;
         EXPECT_EQ(s.Playing, scenario.playing) << scenario.what;
     }
+}
+
+TEST(HeldKeys, AKeyHeldByTheKeyboardAndAPadIsReleasedWhenTheLastLetsGo)
+{
+    GameState s;
+    HeldKeys held;
+    held.press(s, KeyHolder::Keyboard, KeyCode::Left, 0);
+    held.press(s, KeyHolder::FirstPad, KeyCode::Left, 0);
+    held.release(s, KeyHolder::Keyboard, KeyCode::Left, 0);
+    EXPECT_EQ(s.Steer[0], -1) << "the pad still holds it";
+    held.release(s, KeyHolder::FirstPad, KeyCode::Left, 0);
+    EXPECT_EQ(s.Steer[0], 0);
+
+    held.press(s, KeyHolder::FirstPad, KeyCode::Up, 0);
+    held.release(s, KeyHolder::Keyboard, KeyCode::Up, 0);
+    EXPECT_EQ(s.Thrust[0], 1) << "a keyboard release of a key only the pad holds";
+    held.release(s, KeyHolder::Keyboard, KeyCode::Right, 0);
+    held.press(s, KeyHolder::Keyboard, KeyCode::Right, 0);
+    held.release(s, KeyHolder::Keyboard, KeyCode::Right, 0);
+    EXPECT_EQ(s.Steer[0], 0) << "a key no one held reaches the handler";
+}
+
+TEST(HeldKeys, ReleasingAllOfAHolderLeavesTheKeysOthersHold)
+{
+    GameState s;
+    HeldKeys held;
+    held.press(s, KeyHolder::Keyboard, KeyCode::Up, 0);
+    held.press(s, KeyHolder::Keyboard, KeyCode::X, 0);
+    held.press(s, KeyHolder::SecondPad, KeyCode::X, 0);
+    held.press(s, KeyHolder::Keyboard, kShiftKey, ShiftMask::Shift);
+    held.releaseAll(s, KeyHolder::Keyboard, 0);
+    EXPECT_EQ(s.Thrust[0], 0);
+    EXPECT_EQ(s.Thrust[1], 0) << "Shift let go with no modifier held";
+    EXPECT_EQ(s.Steer[1], 1) << "the pad still holds X";
+    EXPECT_FALSE(held.isHeldBy(KeyHolder::Keyboard, KeyCode::X));
+    EXPECT_TRUE(held.isHeldBy(KeyHolder::SecondPad, KeyCode::X));
 }

@@ -1,6 +1,4 @@
 // GoogleTest with a QApplication, as the window tests need one.
-#include "ui/NoAltMenuStyle.h"
-
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -8,7 +6,6 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setStyle(new skyvane::NoAltMenuStyle);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

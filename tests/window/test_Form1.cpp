@@ -71,42 +71,74 @@ TEST_F(WindowTest, ThePlayerCountItemsKeepOneCheckMarkMatchingTheSetting)
     EXPECT_EQ(state.PlayerSetting, 0);
 }
 
-TEST_F(WindowTest, TheHelpBoxesShowTheirTextsAndTakeTheKeysUntilDismissed)
+namespace {
+struct SeenInBox {
+    QStringList lines;  // the title, then the text's lines
+    bool information = false;
+    bool okOnly = false;
+    bool hasTheKeyboard = false;
+    bool ownerDisabled = false;
+    bool menuOpened = false;
+    int result = -1;  // the button that dismissed it
+};
+} // namespace
+
+class HelpBoxTest : public WindowTest {
+protected:
+    // Opens the help box of the ヘルプ menu's item (0 or 1) with the mouse and the keyboard, looks
+    // at it, tries the window's commands, then dismisses it as dismiss says.
+    SeenInBox openAndDismiss(int item, const std::function<void(QMessageBox&)>& dismiss)
+    {
+        SeenInBox seen;
+        after(100, [&] {
+            QMessageBox* box = openBox();
+            if (box == nullptr)
+                return;
+            QObject::connect(box, &QDialog::finished, [&seen](int result) { seen.result = result; });
+            seen.lines = QStringList{box->windowTitle()} + box->text().split('\n');
+            seen.information = box->icon() == QMessageBox::Information;
+            seen.okOnly = box->standardButtons() == QMessageBox::Ok;
+            seen.hasTheKeyboard = QApplication::activeWindow() == box;
+            seen.ownerDisabled = !window->isEnabled();
+            QTest::keyClick(handle(), Qt::Key_S, Qt::ControlModifier);
+            keyToFocus(QTest::Click, Qt::Key_S, Qt::ControlModifier);
+            QTest::keyClick(handle(), Qt::Key_F10);
+            seen.menuOpened = !openMenu().isEmpty();
+            dismiss(*box);
+        });
+        if (!clickMenuTitle("ヘルプ"))
+            return seen;
+        for (int down = 0; down <= item; ++down)
+            keyToFocus(QTest::Click, Qt::Key_Down);
+        keyToFocus(QTest::Click, Qt::Key_Return);  // returns once the box is dismissed
+        return seen;
+    }
+};
+
+TEST_F(HelpBoxTest, ShowTheirTextsWithTheKeyboardTakeNoCommandAndGoOnReturnEscOrOk)
 {
     int starts = 0;
     QObject::connect(action("スタート"), &QAction::triggered, [&] { ++starts; });
-    auto shown = [this](const char* item) {
-        QStringList seen;
-        after(50, [this, &seen] {
-            QMessageBox* box = openBox();
-            ASSERT_NE(box, nullptr);
-            ASSERT_EQ(box->icon(), QMessageBox::Information);
-            ASSERT_EQ(box->standardButtons(), QMessageBox::Ok);
-            ASSERT_EQ(QApplication::activeWindow(), box) << "keys go to the box";
-            QTimer::singleShot(300, window.get(), [this] { state.Playing = 0; });  // ends a wrong game
-            QTest::keyClick(box, Qt::Key_S, Qt::ControlModifier);
-            QTest::keyClick(window->windowHandle(), Qt::Key_S, Qt::ControlModifier);
-            QTest::keyPress(window->windowHandle(), Qt::Key_Left);
-            QTest::keyClick(window->windowHandle(), Qt::Key_F10);
-            seen = QStringList{box->windowTitle()} + box->text().split('\n');
-            if (QApplication::activePopupWidget() != nullptr)
-                seen << "a menu opened";
-            box->accept();
-        });
-        action(item)->trigger();
-        return seen;
-    };
-    const QStringList howToPlay = shown("遊び方");
-    ASSERT_EQ(howToPlay.size(), 2) << "a title and one paragraph";
-    EXPECT_EQ(howToPlay[0], "遊び方");
-    EXPECT_EQ(howToPlay[1].size(), 75);
-    EXPECT_TRUE(howToPlay[1].startsWith("ゲームを開始すると画面奥から"));
-    EXPECT_EQ(shown("操作表"), QStringList({"操作表", "１Ｐ", "移　　動：←　→", "ロケット：　↑", "", "２Ｐ",
+    const SeenInBox howToPlay = openAndDismiss(0, [](QMessageBox&) { keyToFocus(QTest::Click, Qt::Key_Return); });
+    ASSERT_EQ(howToPlay.lines.size(), 2) << "a title and one paragraph";
+    EXPECT_EQ(howToPlay.lines[0], "遊び方");
+    EXPECT_EQ(howToPlay.lines[1].size(), 75);
+    EXPECT_TRUE(howToPlay.lines[1].startsWith("ゲームを開始すると画面奥から"));
+    const SeenInBox controls = openAndDismiss(1, [](QMessageBox&) { keyToFocus(QTest::Click, Qt::Key_Escape); });
+    EXPECT_EQ(controls.lines, QStringList({"操作表", "１Ｐ", "移　　動：←　→", "ロケット：　↑", "", "２Ｐ",
                                            "移　　動：Ｚ　Ｘ", "ロケット：Ｓｈｉｆｔ"}));
+    const SeenInBox clicked = openAndDismiss(0, [](QMessageBox& box) {
+        QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    for (const SeenInBox& seen : {howToPlay, controls, clicked}) {
+        EXPECT_TRUE(seen.information && seen.okOnly) << seen.lines.value(0).toStdString();
+        EXPECT_TRUE(seen.hasTheKeyboard) << seen.lines.value(0).toStdString();
+        EXPECT_TRUE(seen.ownerDisabled) << seen.lines.value(0).toStdString();
+        EXPECT_FALSE(seen.menuOpened) << seen.lines.value(0).toStdString();
+        EXPECT_EQ(seen.result, QMessageBox::Ok) << seen.lines.value(0).toStdString();
+    }
     EXPECT_EQ(starts, 0) << "no command while a box is open";
-    EXPECT_EQ(state.Steer[0], 0);
-    QTest::keyPress(window->windowHandle(), Qt::Key_Right);
-    EXPECT_EQ(state.Steer[0], 1) << "the keys are the game's again once the box is gone";
+    EXPECT_TRUE(window->isEnabled());
 }
 
 TEST_F(WindowTest, F10OpensTheMenusWhichHoldTheGameAndThenTheKeysAreTheGamesAgain)
@@ -114,19 +146,19 @@ TEST_F(WindowTest, F10OpensTheMenusWhichHoldTheGameAndThenTheKeysAreTheGamesAgai
     QString firstMenu, secondMenu;
     int tickAtOpen = -1, tickWhileOpen = -2, tickAfter = 0;  // LastTick moves on in every pass
     after(200, [&] {
-        QTest::keyClick(window->windowHandle(), Qt::Key_F10);
-        firstMenu = QApplication::activePopupWidget()->objectName();
+        QTest::keyClick(handle(), Qt::Key_F10);
+        firstMenu = openMenu();
         tickAtOpen = state.LastTick;
         after(300, [&] {
             tickWhileOpen = state.LastTick;
-            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
-            secondMenu = QApplication::activePopupWidget()->objectName();
-            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
-            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+            keyToFocus(QTest::Click, Qt::Key_Right);
+            secondMenu = openMenu();
+            keyToFocus(QTest::Click, Qt::Key_Down);
+            keyToFocus(QTest::Click, Qt::Key_Return);
             after(200, [&] {
                 tickAfter = state.LastTick;
-                QTest::keyPress(window->windowHandle(), Qt::Key_Left);
-                QTest::keyClick(window->windowHandle(), Qt::Key_Escape);
+                keyToFocus(QTest::Press, Qt::Key_Left);
+                keyToFocus(QTest::Click, Qt::Key_Escape);
             });
         });
     });
@@ -142,24 +174,28 @@ TEST_F(WindowTest, F10OpensTheMenusWhichHoldTheGameAndThenTheKeysAreTheGamesAgai
 
 TEST_F(WindowTest, MaximiseAndFullScreenRequestsLeaveTheWindowAndTheBoxesAtTheirSize)
 {
+    // What each request left, once the event loop has turned it back: "" when state and size held.
     auto requestEach = [](QWidget& shown) {
+        QStringList changed;
         const QSize size = shown.size();
         for (Qt::WindowState request : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
             shown.windowHandle()->setWindowStates(request);
-            QApplication::processEvents();
-            EXPECT_EQ(shown.windowState(), Qt::WindowNoState) << request;
-            EXPECT_EQ(shown.size(), size) << request;
+            if (!QTest::qWaitFor([&] { return shown.windowState() == Qt::WindowNoState && shown.size() == size; }, 1000))
+                changed << QStringLiteral("%1: state %2, %3 x %4").arg(request).arg(shown.windowState()).arg(shown.width()).arg(shown.height());
         }
+        return changed.join(QLatin1String("; "));
     };
-    requestEach(*window);
+    EXPECT_EQ(requestEach(*window).toStdString(), "");
     EXPECT_EQ(window->centralWidget()->size(), QSize(320, 241));
+    QString boxChanged = QStringLiteral("no box");
     after(50, [&] {
-        QMessageBox* box = openBox();
-        ASSERT_NE(box, nullptr);
-        requestEach(*box);
-        box->accept();
+        if (QMessageBox* box = openBox()) {
+            boxChanged = requestEach(*box);
+            box->accept();
+        }
     });
     action("操作表")->trigger();
+    EXPECT_EQ(boxChanged.toStdString(), "");
 }
 
 TEST_F(WindowTest, CtrlSStartsAGameAndEscBringsTheTitleBack)
