@@ -1,9 +1,44 @@
 #include "WindowSystem.h"
 
+#include "ProgramEnd.h"
+
 #include <QGuiApplication>
+
+#include <cstdio>
 
 namespace skyvane {
 
+namespace {
+
+const char* failureMessage = nullptr;
+int failureExitCode = 0;
+QtMessageHandler previousHandler = nullptr;
+
+void endOnFatal(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type != QtFatalMsg) {
+        previousHandler(type, context, text);
+        return;
+    }
+    std::fprintf(stderr, "%s\n", failureMessage);
+    endProcessNow(failureExitCode);
+}
+
+bool isSet(const char* variable) { return !qEnvironmentVariableIsEmpty(variable); }
+
+} // namespace
+
 bool runsOnWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
+bool displayNamed() { return isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM"); }
+
+WindowSystemOpening::WindowSystemOpening(const char* message, int exitCode)
+{
+    failureMessage = message;
+    failureExitCode = exitCode;
+    previousHandler = qInstallMessageHandler(endOnFatal);
+}
+
+WindowSystemOpening::~WindowSystemOpening() { qInstallMessageHandler(previousHandler); }
 
 } // namespace skyvane

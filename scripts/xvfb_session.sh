@@ -26,12 +26,13 @@ stop_all() {
   exit "$status"
 }
 
-# start_game BINARY: starts the game, waits for its window, sets WINDOW and the geometry.
+# start_game BINARY [ARGUMENTS...]: starts the game, waits for its window, sets WINDOW and the
+# geometry.
 start_game() {
   WORK=${WORK:-$(mktemp -d)}
   export XDG_RUNTIME_DIR="$WORK/runtime"
   mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-  "$1" >"$WORK/stdout" 2>"$WORK/stderr" &
+  "$@" >"$WORK/stdout" 2>"$WORK/stderr" &
   GAME_PID=$!
   WINDOW=$(xdotool search --sync --onlyvisible --name '^Skyvane$' | head -n 1)
   [ -n "$WINDOW" ] || { echo "no window titled Skyvane"; exit 1; }

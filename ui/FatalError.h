@@ -1,14 +1,12 @@
 #pragma once
 // The end of the program after a run-time error: a message box and standard error.
 
+#include "ExitCodes.h"
 #include "game/Checked.h"
 
 #include <QString>
 
 namespace skyvane {
-
-constexpr int kExitRuntimeError = 3;
-constexpr int kExitPictureError = 2;
 
 // Shows the message (on a display that has one), writes it to standard error and ends
 // the program at once with exitCode.
