@@ -66,7 +66,7 @@ int main(int argc, char* argv[])
 
     skyvane::GameState state;
     // The loaded pictures end with this statement: the window keeps its own copies of what it needs.
-    skyvane::Form1 window(loadPicturesOrEnd(), state);
+    skyvane::Form1 window(loadPicturesOrEnd(), state, command.firstPadPlayer);
     window.show();
     return skyvane::endProgram(QApplication::exec());
 }

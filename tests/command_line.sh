@@ -26,7 +26,7 @@ run() {
 run help -- --help
 [ "$status" = 0 ] || fail "--help ended with $status"
 grep -q '^Usage: skyvane \[options\]$' help.out || fail "no usage line: $(cat help.out)"
-for option in --help --version '--scale <N>'; do
+for option in --help --version '--scale <N>' '--first-pad <PLAYER>'; do
   grep -qF -- "$option" help.out || fail "--help does not name $option"
 done
 [ ! -s help.err ] || fail "--help wrote to standard error: $(cat help.err)"
@@ -35,7 +35,7 @@ run version -- --version
 [ "$status" = 0 ] || fail "--version ended with $status"
 [ "$(cat version.out)" = "Skyvane $version" ] || fail "--version printed: $(cat version.out)"
 
-for wrong in --bogus -platform '--scale 0' '--scale 9' '--scale two' extra; do
+for wrong in --bogus -platform '--scale 0' '--scale 9' '--scale two' '--first-pad 3' extra; do
   # shellcheck disable=SC2086 # each case is a list of words
   run wrong -- $wrong
   [ "$status" = 1 ] || fail "'$wrong' ended with $status"

@@ -47,7 +47,11 @@ CommandLine readCommandLine(const QStringList& arguments)
                                                   "whole-pixel blocks (1 to %1).")
                                        .arg(CommandLine::kLargestScale),
                                    QStringLiteral("N"), QStringLiteral("1"));
-    parser.addOptions({help, version, scale});
+    const QCommandLineOption firstPad(QStringLiteral("first-pad"),
+                                      QStringLiteral("The player the first game controller flies (1 or 2); a second "
+                                                     "controller flies the other player."),
+                                      QStringLiteral("PLAYER"), QStringLiteral("1"));
+    parser.addOptions({help, version, scale, firstPad});
 
     // Without an application object Qt cannot name the program in its usage line.
     const QString program = QFileInfo(arguments.value(0, QStringLiteral("skyvane"))).fileName();
@@ -72,7 +76,11 @@ CommandLine readCommandLine(const QStringList& arguments)
     const std::optional<int> scaleValue = numberIn(parser.value(scale), 1, CommandLine::kLargestScale);
     if (!scaleValue)
         return wrong(QStringLiteral("--scale takes a whole number from 1 to %1.").arg(CommandLine::kLargestScale));
+    const std::optional<int> firstPadValue = numberIn(parser.value(firstPad), 1, 2);
+    if (!firstPadValue)
+        return wrong(QStringLiteral("--first-pad takes player 1 or 2."));
     command.scale = *scaleValue;
+    command.firstPadPlayer = *firstPadValue;
     return command;
 }
 

@@ -15,6 +15,7 @@ struct CommandLine {
     // telling what is wrong with the command line.
     std::optional<int> exitCode;
     int scale = 1;           // window pixels per pixel of the game, 1 to kLargestScale
+    int firstPadPlayer = 1;  // the player the first game controller flies, 1 or 2
 };
 
 // Reads the arguments, program name first; prints the help, the version or the error itself.

@@ -25,6 +25,7 @@ namespace skyvane {
 namespace {
 
 constexpr QRect kLabel1Geometry{0, 103, 320, 27};
+constexpr int kPadPollingMs = 10;  // half a frame: between games a pad answers as quickly as the keys
 constexpr double kLabel1PointSize = 20.25;
 
 // The message label: white text centred on a black band, hidden at start.
@@ -60,11 +61,11 @@ ImageControl* createImage1(const QImage& title, QWidget* parent)
 
 } // namespace
 
-Form1::Form1(const Pictures& pictures, GameState& state)
+Form1::Form1(const Pictures& pictures, GameState& state, int firstPadPlayer)
     : state_(state), surfaces_(pictures.rocketSheet, pictures.meteorStrip, pictures.finale),
       drawing_(surfaces_), title_(pictures.title), clientArea_(new ImageControl(surfaces_.window(), this)),
       label1_(createLabel1(clientArea_)), image1_(createImage1(title_, clientArea_)), controls_(*image1_, *label1_),
-      game_(state_, World{clock_, random_, *this, drawing_, controls_})
+      game_(state_, World{clock_, random_, *this, drawing_, controls_}), padKeys_(state_, held_, firstPadPlayer - 1)
 {
     setWindowTitle(QStringLiteral("Skyvane"));
     setWindowIcon(QIcon(QPixmap::fromImage(pictures.icon)));
@@ -75,6 +76,10 @@ Form1::Form1(const Pictures& pictures, GameState& state)
     placeAtScreenCentre();
     winId();  // the native window, whose state is guarded from its first showing on
     keepNormalState(*windowHandle());
+    if (gamepads_.available()) {
+        connect(&padPolling_, &QTimer::timeout, this, [this] { gamepads_.poll(*this); });
+        padPolling_.start(kPadPollingMs);
+    }
 }
 
 // The controls show the surface and the title picture, members that end before the children would.
@@ -150,6 +155,7 @@ void Form1::openMenuBar()
 void Form1::pumpEvents()
 {
     showGameChanges();
+    gamepads_.poll(*this);
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     while (QApplication::activePopupWidget() != nullptr && isVisible())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -168,6 +174,26 @@ void Form1::startCommand()
 {
     runGuarded([this] { game_.start(); });
     showGameChanges();
+    if (state_.Playing == 0)  // the game ended: what a pad still holds counts again once pressed anew
+        gamepads_.releaseAll(*this);
+}
+
+void Form1::padControl(int slot, PadControl control, bool down)
+{
+    if (down && !isActiveWindow())
+        return;
+    if (control == PadControl::Start) {
+        // Once the pads are read: the game runs inside the command.
+        if (down)
+            QMetaObject::invokeMethod(this, &Form1::startCommand, Qt::QueuedConnection);
+        return;
+    }
+    runGuarded([&] { padKeys_.control(slot, control, down, shift_.mask()); });
+}
+
+std::int16_t Form1::shiftState(std::int16_t keyboard) const
+{
+    return static_cast<std::int16_t>(keyboard | padKeys_.shiftHeld());
 }
 
 void Form1::quitCommand() { close(); }
@@ -196,7 +222,7 @@ void Form1::closeEvent(QCloseEvent* event)
 
 void Form1::keyPressEvent(QKeyEvent* event)
 {
-    const std::int16_t shift = shift_.afterEvent(*event);
+    const std::int16_t shift = shiftState(shift_.afterEvent(*event));
     runGuarded([&] { held_.press(state_, KeyHolder::Keyboard, virtualKeyCode(*event), shift); });
     if (event->key() == Qt::Key_F10)
         openMenuBar();
@@ -207,7 +233,7 @@ void Form1::keyReleaseEvent(QKeyEvent* event)
 {
     if (event->isAutoRepeat())
         return;
-    const std::int16_t shift = shift_.afterEvent(*event);
+    const std::int16_t shift = shiftState(shift_.afterEvent(*event));
     runGuarded([&] { held_.release(state_, KeyHolder::Keyboard, virtualKeyCode(*event), shift); });
 }
 
@@ -217,8 +243,16 @@ void Form1::keyReleaseEvent(QKeyEvent* event)
 void Form1::focusInEvent(QFocusEvent* event)
 {
     shift_.resync(QGuiApplication::queryKeyboardModifiers());
-    runGuarded([this] { held_.releaseAll(state_, KeyHolder::Keyboard, shift_.mask()); });
+    runGuarded([this] { held_.releaseAll(state_, KeyHolder::Keyboard, shiftState(shift_.mask())); });
     QMainWindow::focusInEvent(event);
+}
+
+// The pads are not the window's to hold while another window is active, a help box among them.
+void Form1::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        gamepads_.releaseAll(*this);
+    QMainWindow::changeEvent(event);
 }
 
 // The window manager frames the window after it is first shown; from then on the frame is known.

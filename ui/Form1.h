@@ -6,6 +6,8 @@
 #include "KeyTranslation.h"
 #include "PlayerCountItems.h"
 #include "input/HeldKeys.h"
+#include "input/PadKeys.h"
+#include "platform/Gamepads.h"
 #include "drawing/SurfaceDrawing.h"
 #include "drawing/Surfaces.h"
 #include "game/Game.h"
@@ -14,6 +16,7 @@
 #include "platform/SystemTickCounter.h"
 
 #include <QMainWindow>
+#include <QTimer>
 
 class QLabel;
 
@@ -22,11 +25,12 @@ namespace skyvane {
 struct Pictures;
 class ImageControl;
 
-class Form1 : public QMainWindow, private EventPump {
+class Form1 : public QMainWindow, private EventPump, private PadListener {
     Q_OBJECT
 public:
-    // The window keeps its own copies of the pictures; the game state must outlive it.
-    Form1(const Pictures& pictures, GameState& state);
+    // The window keeps its own copies of the pictures; the game state must outlive it. The first
+    // game controller flies player firstPadPlayer (1 or 2), a second one the other player.
+    Form1(const Pictures& pictures, GameState& state, int firstPadPlayer = 1);
     ~Form1() override;
 
 protected:
@@ -34,6 +38,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
@@ -47,6 +52,10 @@ private:
     void pumpEvents() override;
     // Schedules the repaint of what was drawn and shows the controls as the game left them.
     void showGameChanges();
+    // The pads' controls press and release the game's keys, only while the window is active.
+    void padControl(int slot, PadControl control, bool down) override;
+    // The shift state the handlers see: the keyboard's, with any Shift a pad holds.
+    std::int16_t shiftState(std::int16_t keyboard) const;
 
     // Menu commands.
     void startCommand();
@@ -71,6 +80,9 @@ private:
     PlayerCountItems playerCount_;
     ShiftState shift_;
     HeldKeys held_;
+    PadKeys padKeys_;
+    Gamepads gamepads_;
+    QTimer padPolling_;  // between games; during one the event pump reads the pads
     bool frameCentred_ = false;
 };
 

@@ -1,11 +1,15 @@
-// Whole frames of the real game core drawn on the surfaces touch the heap not once.
+// Whole frames of the real game core drawn on the surfaces, with a game controller read between
+// them, touch the heap not once.
 #include "DrawingFixture.h"
 #include "doubles/AllocationCounter.h"
 #include "doubles/FakeTickCounter.h"
 #include "doubles/NullWorld.h"
+#include "doubles/VirtualPad.h"
 #include "doubles/WorstCaseFlight.h"
 #include "game/Game.h"
+#include "input/PadKeys.h"
 #include "platform/DeterministicRandom.h"
+#include "platform/Gamepads.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +20,29 @@ using doubles::HeapCalls;
 using doubles::startMeasuring;
 using doubles::stopMeasuring;
 
+// The event pump of the window without the window: a pad whose thrust and steering change every
+// frame is read into the game's keys, as the window reads it between frames.
+class PadPump : public EventPump, public PadListener {
+public:
+    explicit PadPump(GameState& state) : keys_(state, held_, 0) {}
+    void pumpEvents() override
+    {
+        ++pumps_;
+        pad_.press(SDL_CONTROLLER_BUTTON_A, pumps_ % 2 == 0);
+        pad_.tilt(pumps_ % 4 < 2 ? -32768 : 0);
+        pads_.poll(*this);
+    }
+    void padControl(int slot, PadControl control, bool down) override { keys_.control(slot, control, down, 0); }
+    bool padInUse() const { return pads_.connected() == 1 && pad_.plugged(); }
+
+private:
+    Gamepads pads_;
+    doubles::VirtualPad pad_;
+    HeldKeys held_;
+    PadKeys keys_;
+    long pumps_ = 0;
+};
+
 // Flight at its worst, the game-over countdown and the finale, each run to the tail.
 TEST(FrameAllocation, FlightCountdownAndFinaleToTheirTailsAllocateNothing)
 {
@@ -24,7 +51,7 @@ TEST(FrameAllocation, FlightCountdownAndFinaleToTheirTailsAllocateNothing)
     GameState state;
     doubles::FakeTickCounter clock;
     DeterministicRandom random;
-    doubles::NullEventPump events;
+    PadPump events(state);
     doubles::NullControls controls;
     Game game(state, World{clock, random, events, drawing, controls});
     auto worstFrames = [&](int count) {
@@ -60,6 +87,7 @@ TEST(FrameAllocation, FlightCountdownAndFinaleToTheirTailsAllocateNothing)
     EXPECT_EQ(calls.allocations, 0);
     EXPECT_EQ(calls.releases, 0);
     EXPECT_TRUE(worstCase) << "the flight frames were the worst case";
+    EXPECT_TRUE(events.padInUse()) << "a pad was read between the frames";
     EXPECT_GT(state.RocketX[0], kFinaleEndX) << "the finale ran to its end";
 }
 

@@ -26,7 +26,7 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = std::make_unique<Form1>(loadPictures(), state);
+        window = std::make_unique<Form1>(loadPictures(), state, firstPadPlayer);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         image1 = window->findChild<QWidget*>(QStringLiteral("Image1"));
@@ -117,6 +117,7 @@ protected:
 
     static constexpr int kWatchdogMs = 10000;
 
+    int firstPadPlayer = 1;  // as --first-pad gives it
     GameState state;
     std::unique_ptr<Form1> window;
     QWidget* image1 = nullptr;
