@@ -19,16 +19,17 @@ std::ostream& operator<<(std::ostream& out, const Cells& c)
 
 Cells cellsOf(const GameState& s) { return {s.Steer[0], s.Steer[1], s.Thrust[0], s.Thrust[1]}; }
 
-constexpr Cells kAllHeld{0, 1, 1, 1};
+constexpr Cells kAllHeld{-1, 1, 1, 1};
 constexpr Cells kNoneHeld{0, 0, 0, 0};
 
 } // namespace
 
 class HeldKeysTest : public WindowTest {
 protected:
-    // Player 1 thrusts with Up, player 2 steers right with X and thrusts with Shift.
+    // Player 1 steers left and thrusts, player 2 steers right with X and thrusts with Shift.
     void holdKeys()
     {
+        QTest::keyPress(handle(), Qt::Key_Left);
         QTest::keyPress(handle(), Qt::Key_Up);
         QTest::keyPress(handle(), Qt::Key_X);
         QTest::keyPress(handle(), Qt::Key_Shift);
@@ -36,6 +37,7 @@ protected:
     // Let go wherever the keyboard is now; Shift reports none held after its release.
     static void letGoOfKeys()
     {
+        keyToFocus(QTest::Release, Qt::Key_Left);
         keyToFocus(QTest::Release, Qt::Key_Up);
         keyToFocus(QTest::Release, Qt::Key_X, Qt::ShiftModifier);
         keyToFocus(QTest::Release, Qt::Key_Shift);
