@@ -56,10 +56,13 @@ TEST_F(SecondPlayerFirstPadTest, ALonePadFliesPlayer2WhenAskedTo)
     EXPECT_EQ(state.Steer[0], 0);
 }
 
-TEST_F(PadTest, StartBeginsAGameAndBackEndsIt)
+// A game that ends lets go of what a pad held: a button still held counts again once pressed anew.
+TEST_F(PadTest, StartBeginsAGameBackEndsItAndTheEndLetsGoOfThePad)
 {
     VirtualPad pad;
     ASSERT_TRUE(pad.plugged());
+    pad.press(SDL_CONTROLLER_BUTTON_A);
+    ASSERT_TRUE(seen([&] { return state.Thrust[0] == 1; }));
     bool hiddenDuringGame = false;
     after(300, [&] {
         hiddenDuringGame = !image1->isVisible();
@@ -69,6 +72,7 @@ TEST_F(PadTest, StartBeginsAGameAndBackEndsIt)
     EXPECT_TRUE(QTest::qWaitFor([&] { return hiddenDuringGame && image1->isVisible(); }, 3000))
         << "Start began a game, Back was its Esc";
     EXPECT_LT(state.Progress, 20) << "the game ended by Back, before its rocket could fall out";
+    EXPECT_EQ(state.Thrust[0], 0) << "the held thrust button was let go with the game";
 }
 
 // Player 2's pad thrust is a Shift held, for the keyboard's keys too: a key released elsewhere
