@@ -30,7 +30,7 @@ class Form1 : public QMainWindow, private EventPump, private PadListener {
 public:
     // The window keeps its own copies of the pictures; the game state must outlive it. The first
     // game controller flies player firstPadPlayer (1 or 2), a second one the other player.
-    Form1(const Pictures& pictures, GameState& state, int firstPadPlayer = 1);
+    Form1(const Pictures& pictures, GameState& state, int firstPadPlayer);
     ~Form1() override;
 
 protected:

@@ -38,6 +38,7 @@ TEST_F(ClearAndPointTest, PlotPointSetsOneOpaquePixelAndDropsPointsOffTheSurface
     EXPECT_EQ(firstDifference(window(), patternedWindow()), "");
     EXPECT_FALSE(drawing.takeDirty()) << "nothing to repaint";
     drawing.PlotPoint(0, 240, 0xFF0000);
+    EXPECT_TRUE(drawing.takeDirty()) << "a point on the surface is repainted";
     drawing.PlotPoint(319, 0, 0xFFFFFF);
     QImage expected = patternedWindow();
     expected.setPixel(0, 240, 0xFFFF0000);

@@ -4,6 +4,10 @@
 #include "game/GameState.h"
 #include "ui/KeyTranslation.h"
 
+#include <algorithm>
+#include <map>
+#include <vector>
+
 using namespace skyvane;
 using skyvane::testing::WindowTest;
 
@@ -30,6 +34,28 @@ TEST(VirtualKeyCode, MapsTheGamesKeysAndOthersToTheirCodes)
         EXPECT_EQ(virtualKeyCode(QKeyEvent(QEvent::KeyPress, key, modifiers)), code) << std::hex << key;
 }
 
+// No other key steers, thrusts or ends a game: the game's codes come from the game's keys alone.
+TEST(VirtualKeyCode, NoOtherKeyGivesACodeOfTheGamesKeys)
+{
+    const std::map<int, int> gameKeys{{Qt::Key_Escape, 27}, {Qt::Key_Left, 37}, {Qt::Key_Up, 38}, {Qt::Key_Right, 39},
+                                      {Qt::Key_X, 88},      {Qt::Key_Z, 90},    {Qt::Key_Shift, 16}};
+    auto keysFrom = [](int first, int last) {
+        std::vector<int> keys;
+        for (int key = first; key <= last; ++key)
+            keys.push_back(key);
+        return keys;
+    };
+    for (const auto& range : {keysFrom(0x20, 0xff), keysFrom(Qt::Key_Escape, Qt::Key_Escape + 0xff)}) {
+        for (const int key : range) {
+            for (const Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::KeypadModifier)}) {
+                const int code = virtualKeyCode(QKeyEvent(QEvent::KeyPress, key, modifiers));
+                const bool gameCode = std::any_of(gameKeys.begin(), gameKeys.end(), [&](auto& k) { return k.second == code; });
+                EXPECT_TRUE(!gameCode || gameKeys.count(key) == 1) << std::hex << key << " gives " << std::dec << code;
+            }
+        }
+    }
+}
+
 TEST(ShiftState, TracksBothShiftKeysFromARealKeyboard)
 {
     ShiftState shift;
@@ -44,6 +70,11 @@ TEST(ShiftState, TracksBothShiftKeysFromARealKeyboard)
     EXPECT_EQ(shift.afterEvent(nativeKey(QEvent::KeyRelease, Qt::Key_Control, kControlL)), 4);
     shift.resync(Qt::NoModifier);
     EXPECT_EQ(shift.afterEvent(nativeKey(QEvent::KeyPress, Qt::Key_Z, kLetterZ)), 0) << "re-synced on activation";
+    // A Shift the record took for the left one, but it was the right: its release ends the pair.
+    shift.resync(Qt::ShiftModifier);
+    EXPECT_EQ(shift.afterEvent(nativeKey(QEvent::KeyRelease, Qt::Key_Shift, kShiftR)), 0);
+    EXPECT_EQ(shift.afterEvent(nativeKey(QEvent::KeyPress, Qt::Key_Shift, kShiftR, Qt::ShiftModifier)), 1);
+    EXPECT_EQ(shift.afterEvent(nativeKey(QEvent::KeyRelease, Qt::Key_Shift, kShiftL)), 0);
 }
 
 TEST_F(WindowTest, EachPressRepeatAndRealReleaseReachesTheHandlersOnce)
