@@ -10,7 +10,6 @@
 
 #include <QApplication>
 
-#include <cstdio>
 #include <memory>
 
 namespace {
@@ -30,10 +29,6 @@ QStringList argumentsOf(int argc, char* argv[])
 // The application with its window system, or the end of the program with a clear message.
 std::unique_ptr<QApplication> openApplication(int& argc, char* argv[])
 {
-    if (!skyvane::displayNamed()) {
-        std::fprintf(stderr, "%s\n", kNoDisplay);
-        std::exit(skyvane::kExitNoDisplay);
-    }
     const skyvane::WindowSystemOpening opening(kNoDisplay, skyvane::kExitNoDisplay);
     return std::make_unique<QApplication>(argc, argv);
 }

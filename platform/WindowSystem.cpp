@@ -14,14 +14,17 @@ const char* failureMessage = nullptr;
 int failureExitCode = 0;
 QtMessageHandler previousHandler = nullptr;
 
-void endOnFatal(QtMsgType type, const QMessageLogContext& context, const QString& text)
+[[noreturn]] void endForNoDisplay()
 {
-    if (type != QtFatalMsg) {
-        previousHandler(type, context, text);
-        return;
-    }
     std::fprintf(stderr, "%s\n", failureMessage);
     endProcessNow(failureExitCode);
+}
+
+void endOnFatal(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtFatalMsg)
+        endForNoDisplay();
+    previousHandler(type, context, text);
 }
 
 bool isSet(const char* variable) { return !qEnvironmentVariableIsEmpty(variable); }
@@ -30,12 +33,12 @@ bool isSet(const char* variable) { return !qEnvironmentVariableIsEmpty(variable)
 
 bool runsOnWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
-bool displayNamed() { return isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM"); }
-
 WindowSystemOpening::WindowSystemOpening(const char* message, int exitCode)
 {
     failureMessage = message;
     failureExitCode = exitCode;
+    if (!isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY") && !isSet("QT_QPA_PLATFORM"))
+        endForNoDisplay();
     previousHandler = qInstallMessageHandler(endOnFatal);
 }
 

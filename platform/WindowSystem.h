@@ -7,13 +7,10 @@ namespace skyvane {
 // "wayland-egl", ...). Call once the application object exists.
 bool runsOnWayland();
 
-// Whether the environment names a window system to open: an X display (DISPLAY), a Wayland
-// display (WAYLAND_DISPLAY) or a Qt platform chosen by hand (QT_QPA_PLATFORM).
-bool displayNamed();
-
-// While it lives, a window system that Qt cannot open ends the program at once with the message
-// on standard error and the exit code, instead of Qt's abort and its core file. Qt's warnings
-// before that still go where they went.
+// While it lives, a window system that cannot be opened ends the program at once with the
+// message on standard error and the exit code, instead of Qt's abort and its core file: at once
+// when the environment names none (no DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM), after Qt's
+// own warnings when Qt fails to open the one named.
 class WindowSystemOpening {
 public:
     WindowSystemOpening(const char* message, int exitCode);
