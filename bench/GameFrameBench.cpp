@@ -4,6 +4,7 @@
 #include "HeapCalls.h"
 #include "doubles/FakeTickCounter.h"
 #include "doubles/NullWorld.h"
+#include "game/MutedWorld.h"
 #include "doubles/WorstCaseFlight.h"
 #include "game/Game.h"
 #include "platform/DeterministicRandom.h"
@@ -26,7 +27,7 @@ void BM_WorstCaseGameFrame(benchmark::State& state)
     doubles::FakeTickCounter clock;
     DeterministicRandom random;
     doubles::NullEventPump pump;
-    doubles::NullControls controls;
+    MutedControls controls;
     Game game(s, World{clock, random, pump, drawing, controls});
     s.PlayerSetting = 1;
     game.setUp();

@@ -1,5 +1,5 @@
 #pragma once
-// Parts of the world that do nothing, for runs that only look at the game state.
+// An event pump that does nothing, for runs that only look at the game state.
 
 #include "game/World.h"
 
@@ -8,15 +8,6 @@ namespace skyvane::doubles {
 class NullEventPump : public EventPump {
 public:
     void pumpEvents() override {}
-};
-
-class NullControls : public Controls {
-public:
-    void showImage1() override {}
-    void hideImage1() override {}
-    void showLabel1() override {}
-    void hideLabel1() override {}
-    void setLabel1Caption(std::string_view) override {}
 };
 
 } // namespace skyvane::doubles

@@ -3,7 +3,9 @@
 // these types, so a value outside its variable's width or an index outside its bounds
 // raises RangeError instead of wrapping silently.
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -37,6 +39,12 @@ class Checked {
 public:
     explicit constexpr Checked(const char* name) : name_(name) {}
     Checked(const Checked&) = delete;
+    // A whole state is assigned as a snapshot is taken or restored: the value alone is copied.
+    Checked& operator=(const Checked& other)
+    {
+        value_ = other.value_;
+        return *this;
+    }
 
     constexpr operator T() const { return value_; }
     Checked& operator=(std::int64_t value)
@@ -80,6 +88,11 @@ public:
 
     explicit constexpr CheckedArray(const char* name) : name_(name) {}
     CheckedArray(const CheckedArray&) = delete;
+    CheckedArray& operator=(const CheckedArray& other)
+    {
+        std::copy(std::begin(other.values_), std::end(other.values_), std::begin(values_));
+        return *this;
+    }
 
     Cell operator[](std::int64_t index) { return Cell(this, &values_[checkIndex(index)], static_cast<int>(index)); }
     T operator[](std::int64_t index) const { return values_[checkIndex(index)]; }

@@ -1,12 +1,8 @@
 #include "Game.h"
 
-#include "DebrisPhase.h"
-#include "GameOver.h"
+#include "Frame.h"
 #include "Goal.h"
-#include "MeteorField.h"
 #include "RandomDraws.h"
-#include "RocketPhase.h"
-#include "Starfield.h"
 
 namespace skyvane {
 
@@ -114,7 +110,7 @@ bool Game::pass()
     const std::int32_t tickStep = currentTickStep();
     const auto nextStep = narrowChecked<std::int32_t>(std::int64_t{state_.LastTick} + 1, "LastTick + 1");
     if (tickStep >= nextStep)
-        runFrame();
+        runFrame(state_, world_);
     if (state_.Progress >= kGoalFrames)
         runFinalePass(state_, world_);
     state_.LastTick = currentTickStep();
@@ -131,21 +127,5 @@ void Game::tail()
 
 // The tick count divided by 20, truncated toward zero (-25 gives -1).
 std::int32_t Game::currentTickStep() { return world_.clock.GetTickCount() / kTickStepMs; }
-
-void Game::runFrame()
-{
-    world_.drawing.ClearPlayArea();
-    if (state_.Progress >= kGoalFrames)
-        return;
-    runStarfield(state_, world_);
-    runMeteorField(state_, world_);
-    if (state_.GameOverTimer == 0) {
-        countProgress(state_);
-        runRocketPhase(state_, world_);
-        testGameOver(state_, world_);
-    }
-    runDebrisPhase(state_, world_);
-    runCountdown(state_);
-}
 
 } // namespace skyvane

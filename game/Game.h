@@ -25,7 +25,6 @@ public:
 
 private:
     std::int32_t currentTickStep();
-    void runFrame();
 
     GameState& state_;
     World world_;

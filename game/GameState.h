@@ -1,7 +1,8 @@
 #pragma once
 // All state of a game: the variables and fixed-size arrays that every part of the
 // program reads and writes under these names. Zero at program start; only the set-up
-// of a game resets it, and what the set-up leaves alone carries over.
+// of a game resets it, and what the set-up leaves alone carries over. A state can be
+// assigned whole, as a snapshot of a frame is taken and restored.
 
 #include "Checked.h"
 #include "GameConstants.h"

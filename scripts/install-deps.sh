@@ -7,7 +7,7 @@ set -euo pipefail
 
 run_packages=(
   g++ cmake make
-  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland libsdl2-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland libsdl2-dev libenet-dev
   fonts-noto-cjk fonts-dejavu-core
 )
 test_packages=(

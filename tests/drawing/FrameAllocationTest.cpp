@@ -3,7 +3,7 @@
 #include "DrawingFixture.h"
 #include "doubles/AllocationCounter.h"
 #include "doubles/FakeTickCounter.h"
-#include "doubles/NullWorld.h"
+#include "game/MutedWorld.h"
 #include "doubles/VirtualPad.h"
 #include "doubles/WorstCaseFlight.h"
 #include "game/Game.h"
@@ -52,7 +52,7 @@ TEST(FrameAllocation, FlightCountdownAndFinaleToTheirTailsAllocateNothing)
     doubles::FakeTickCounter clock;
     DeterministicRandom random;
     PadPump events(state);
-    doubles::NullControls controls;
+    MutedControls controls;
     Game game(state, World{clock, random, events, drawing, controls});
     auto worstFrames = [&](int count) {
         for (int frame = 0; frame < count; ++frame) {
