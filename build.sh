@@ -2,8 +2,9 @@
 # Skyvane's two entry points on a Debian 12 machine:
 #   ./build.sh run    install what building and playing need, build the game, start it
 #   ./build.sh test   install that and the test tools, build, run every test: the suite, the
-#                     suite again under AddressSanitizer and UndefinedBehaviorSanitizer, and a
-#                     bounded fuzzing run of the replay script reader
+#                     suite again under AddressSanitizer and UndefinedBehaviorSanitizer, and
+#                     bounded fuzzing runs of the replay script reader and the net game's packet
+#                     reader
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -35,23 +36,31 @@ run_sanitized_suite() {
     ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
 }
 
-run_fuzzer() {
-  CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKYVANE_WERROR=ON -DSKYVANE_FUZZ=ON \
-    -DBUILD_TESTING=OFF -DSKYVANE_BENCHMARKS=OFF >/dev/null
-  cmake --build build-fuzz -j"$jobs" --target replay_script_fuzzer
+# fuzz TARGET SEED_FILES...: runs one fuzzer of build-fuzz for the fuzzing time, from the seeds.
+fuzz() {
+  local target=$1
+  shift
   local work
   work=$(mktemp -d)
   mkdir "$work/corpus"
-  cp tests/replay/scripts/errors_*.replay tests/replay/scripts/star_course.replay "$work/corpus"
-  echo "Fuzzing the replay script reader for ${fuzz_seconds} s"
-  if ! build-fuzz/tests/fuzz/replay_script_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -max_len=4096 \
-      -artifact_prefix="$PWD/build-fuzz/" -print_final_stats=1 "$work/corpus" >"$work/log" 2>&1; then
+  [ $# -eq 0 ] || cp "$@" "$work/corpus"
+  echo "Fuzzing $target for ${fuzz_seconds} s"
+  if ! "build-fuzz/tests/fuzz/$target" -max_total_time="$fuzz_seconds" -timeout=10 -max_len=4096 \
+      -artifact_prefix="$PWD/build-fuzz/$target-" -print_final_stats=1 "$work/corpus" >"$work/log" 2>&1; then
     tail -n 60 "$work/log"
     echo "The fuzzer found a failing input; it is kept in build-fuzz/."
     return 1
   fi
   grep -E '^Done|number_of_executed_units' "$work/log"
   rm -rf "$work"
+}
+
+run_fuzzers() {
+  CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKYVANE_WERROR=ON -DSKYVANE_FUZZ=ON \
+    -DBUILD_TESTING=OFF -DSKYVANE_BENCHMARKS=OFF >/dev/null
+  cmake --build build-fuzz -j"$jobs" --target replay_script_fuzzer net_message_fuzzer
+  fuzz replay_script_fuzzer tests/replay/scripts/errors_*.replay tests/replay/scripts/star_course.replay
+  fuzz net_message_fuzzer
 }
 
 case "$1" in
@@ -62,7 +71,7 @@ case "$1" in
   test)
     run_suite
     run_sanitized_suite
-    run_fuzzer
+    run_fuzzers
     echo "All tests passed."
     ;;
   *) usage ;;

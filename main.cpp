@@ -7,6 +7,7 @@
 #include "ui/ExitCodes.h"
 #include "ui/FatalError.h"
 #include "ui/Form1.h"
+#include "ui/NetStart.h"
 
 #include <QApplication>
 
@@ -51,6 +52,9 @@ int main(int argc, char* argv[])
     const skyvane::CommandLine command = skyvane::readCommandLine(argumentsOf(argc, argv));
     if (command.exitCode)
         return *command.exitCode;
+    auto session = skyvane::startSession(command, SKYVANE_VERSION);
+    if (const int* exitCode = std::get_if<int>(&session))
+        return *exitCode;
 
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     if (command.scale > 1)  // multiplies the screen's own ratio: crisp blocks of whole pixels
@@ -62,6 +66,8 @@ int main(int argc, char* argv[])
     skyvane::GameState state;
     // The loaded pictures end with this statement: the window keeps its own copies of what it needs.
     skyvane::Form1 window(loadPicturesOrEnd(), state, command.firstPadPlayer);
+    if (auto& netSession = std::get<std::unique_ptr<skyvane::net::Session>>(session))
+        window.playOverNetwork(std::move(netSession));
     window.show();
     return skyvane::endProgram(QApplication::exec());
 }

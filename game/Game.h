@@ -16,6 +16,7 @@ public:
 
     // A close request: GameMain returns right after the event pump, without the tail.
     void requestClose();
+    bool running() const { return running_; }
 
     // The pieces of GameMain, for GameMain itself and for tools that drive a game step by step.
     void GameMain();

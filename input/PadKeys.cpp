@@ -22,12 +22,9 @@ constexpr std::array<KeyHolder, PadKeys::kPads> kHolders{KeyHolder::FirstPad, Ke
 
 } // namespace
 
-PadKeys::PadKeys(GameState& state, HeldKeys& held, int firstPadPlayer)
-    : state_(state), held_(held), firstPadPlayer_(firstPadPlayer)
-{
-}
+PadKeys::PadKeys(HeldKeys& held, int firstPadPlayer) : held_(held), firstPadPlayer_(firstPadPlayer) {}
 
-void PadKeys::control(int slot, PadControl control, bool down, std::int16_t keyboardShift)
+void PadKeys::control(GameState& s, int slot, PadControl control, bool down, std::int16_t keyboardShift)
 {
     if (slot < 0 || slot >= kPads)
         return;
@@ -39,10 +36,10 @@ void PadKeys::control(int slot, PadControl control, bool down, std::int16_t keyb
     // The shift state after the event: the pad's own Shift counts from its press to its release.
     if (down) {
         const std::int16_t own = keyCode == kShiftKey ? ShiftMask::Shift : 0;
-        held_.press(state_, holder, keyCode, static_cast<std::int16_t>(keyboardShift | shiftHeld() | own));
+        held_.press(s, holder, keyCode, static_cast<std::int16_t>(keyboardShift | shiftHeld() | own));
     } else {
         const std::optional<KeyHolder> lettingGo = keyCode == kShiftKey ? std::optional(holder) : std::nullopt;
-        held_.release(state_, holder, keyCode, static_cast<std::int16_t>(keyboardShift | shiftHeldBesides(lettingGo)));
+        held_.release(s, holder, keyCode, static_cast<std::int16_t>(keyboardShift | shiftHeldBesides(lettingGo)));
     }
 }
 

@@ -18,13 +18,13 @@ public:
     static constexpr int kPads = 2;
 
     // The first pad flies firstPadPlayer (0 or 1), the second pad the other player.
-    PadKeys(GameState& state, HeldKeys& held, int firstPadPlayer);
+    PadKeys(HeldKeys& held, int firstPadPlayer);
 
-    // A control of the pad in slot 0 or 1 went down or up: its key is pressed or released, the
-    // shift state being the keyboard's with any Shift a pad holds. Left and right are the
-    // player's steering keys, thrust player 1's up arrow or player 2's Shift, Back is Esc; Start
-    // is no key, and the caller's to answer.
-    void control(int slot, PadControl control, bool down, std::int16_t keyboardShift);
+    // A control of the pad in slot 0 or 1 went down or up: its key is pressed or released on the
+    // cells s, the shift state being the keyboard's with any Shift a pad holds. Left and right are
+    // the player's steering keys, thrust player 1's up arrow or player 2's Shift, Back is Esc;
+    // Start is no key, and the caller's to answer.
+    void control(GameState& s, int slot, PadControl control, bool down, std::int16_t keyboardShift);
 
     // The Shift that player 2's pad holds for thrust, to be added to the keyboard's shift state.
     std::int16_t shiftHeld() const { return shiftHeldBesides(std::nullopt); }
@@ -32,7 +32,6 @@ public:
 private:
     std::int16_t shiftHeldBesides(std::optional<KeyHolder> holder) const;
 
-    GameState& state_;
     HeldKeys& held_;
     int firstPadPlayer_;
 };

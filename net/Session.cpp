@@ -99,7 +99,12 @@ Session::~Session()
 void Session::service(SessionEvents& events)
 {
     ENetEvent event;
-    for (int handled = 0; handled < kMostEventsPerService && enet_host_service(host_, &event, 0) > 0; ++handled) {
+    // Once a joining machine is welcomed, what follows waits for the next call: the game may
+    // be heard by another listener than the join.
+    const bool welcomedBefore = welcomed_;
+    const auto justWelcomed = [&] { return side_ == Side::Joiner && welcomed_ && !welcomedBefore; };
+    for (int handled = 0; handled < kMostEventsPerService && !justWelcomed() && enet_host_service(host_, &event, 0) > 0;
+         ++handled) {
         switch (event.type) {
         case ENET_EVENT_TYPE_CONNECT: handleConnect(event.peer, event.data, events); break;
         case ENET_EVENT_TYPE_RECEIVE:

@@ -2,8 +2,12 @@
 // The program's command line, read before the window system is opened, so that --help and
 // --version answer without a display.
 
+#include "net/NetAddress.h"
+#include "net/Protocol.h"
+
 #include <QStringList>
 
+#include <cstdint>
 #include <optional>
 
 namespace skyvane {
@@ -16,6 +20,10 @@ struct CommandLine {
     std::optional<int> exitCode;
     int scale = 1;           // window pixels per pixel of the game, 1 to kLargestScale
     int firstPadPlayer = 1;  // the player the first game controller flies, 1 or 2
+    // A net game: --host [PORT] listens for a player, --join ADDRESS[:PORT] --code CODE joins one.
+    std::optional<std::uint16_t> hostPort;
+    std::optional<net::NetAddress> join;
+    net::JoinCode joinCode{};
 };
 
 // Reads the arguments, program name first; prints the help, the version or the error itself.

@@ -26,6 +26,7 @@ namespace {
 
 constexpr QRect kLabel1Geometry{0, 103, 320, 27};
 constexpr int kPadPollingMs = 10;  // half a frame: between games a pad answers as quickly as the keys
+constexpr int kNetServiceMs = 10;  // the other machine hears from this one while a game is held
 constexpr double kLabel1PointSize = 20.25;
 
 // The message label: white text centred on a black band, hidden at start.
@@ -65,7 +66,7 @@ Form1::Form1(const Pictures& pictures, GameState& state, int firstPadPlayer)
     : state_(state), surfaces_(pictures.rocketSheet, pictures.meteorStrip, pictures.finale),
       drawing_(surfaces_), title_(pictures.title), clientArea_(new ImageControl(surfaces_.window(), this)),
       label1_(createLabel1(clientArea_)), image1_(createImage1(title_, clientArea_)), controls_(*image1_, *label1_),
-      game_(state_, World{clock_, random_, *this, drawing_, controls_}), padKeys_(state_, held_, firstPadPlayer - 1)
+      game_(state_, World{clock_, random_, *this, drawing_, controls_}), padKeys_(held_, firstPadPlayer - 1)
 {
     setWindowTitle(QStringLiteral("Skyvane"));
     setWindowIcon(QIcon(QPixmap::fromImage(pictures.icon)));
@@ -169,9 +170,15 @@ void Form1::showGameChanges()
 }
 
 // The whole game runs inside this command: keys and menu commands reach it through the event
-// pump at the end of each pass, and a start from there sets up the new game in place.
+// pump at the end of each pass, and a start from there sets up the new game in place. With the
+// other player there, the start is the net game's, on both machines.
 void Form1::startCommand()
 {
+    if (net_ && net_->session->connected()) {
+        net_->game.startCommand();
+        startNetGameWhenFree();
+        return;
+    }
     runGuarded([this] { game_.start(); });
     showGameChanges();
     if (state_.Playing == 0)  // the game ended: what a pad still holds counts again once pressed anew
@@ -188,7 +195,7 @@ void Form1::padControl(int slot, PadControl control, bool down)
             QMetaObject::invokeMethod(this, &Form1::startCommand, Qt::QueuedConnection);
         return;
     }
-    runGuarded([&] { padKeys_.control(slot, control, down, shift_.mask()); });
+    runGuarded([&] { padKeys_.control(keyCells(), slot, control, down, shift_.mask()); });
 }
 
 std::int16_t Form1::shiftState(std::int16_t keyboard) const
@@ -198,9 +205,11 @@ std::int16_t Form1::shiftState(std::int16_t keyboard) const
 
 void Form1::quitCommand() { close(); }
 
+// A net game is for two players always.
 void Form1::playerCountCommand(int index)
 {
-    runGuarded([&] { choosePlayerCount(state_, playerCount_, static_cast<std::int16_t>(index)); });
+    const bool twoAlways = net_ && net_->session->connected();
+    runGuarded([&] { choosePlayerCount(state_, playerCount_, static_cast<std::int16_t>(twoAlways ? 1 : index)); });
 }
 
 void Form1::howToPlayCommand() { showHelpBox(*this, HelpTexts::HowToPlayTitle, HelpTexts::HowToPlay); }
@@ -210,6 +219,10 @@ void Form1::controlsTableCommand() { showHelpBox(*this, HelpTexts::ControlsTable
 // Every close request ends the program at once, also in the middle of a game.
 void Form1::Form_QueryUnload()
 {
+    if (net_) {
+        net_->game.requestClose();
+        net_->session->leave();
+    }
     game_.requestClose();
     QCoreApplication::exit(0);
 }
@@ -223,7 +236,7 @@ void Form1::closeEvent(QCloseEvent* event)
 void Form1::keyPressEvent(QKeyEvent* event)
 {
     const std::int16_t shift = shiftState(shift_.afterEvent(*event));
-    runGuarded([&] { held_.press(state_, KeyHolder::Keyboard, virtualKeyCode(*event), shift); });
+    runGuarded([&] { held_.press(keyCells(), KeyHolder::Keyboard, virtualKeyCode(*event), shift); });
     if (event->key() == Qt::Key_F10)
         openMenuBar();
 }
@@ -234,7 +247,7 @@ void Form1::keyReleaseEvent(QKeyEvent* event)
     if (event->isAutoRepeat())
         return;
     const std::int16_t shift = shiftState(shift_.afterEvent(*event));
-    runGuarded([&] { held_.release(state_, KeyHolder::Keyboard, virtualKeyCode(*event), shift); });
+    runGuarded([&] { held_.release(keyCells(), KeyHolder::Keyboard, virtualKeyCode(*event), shift); });
 }
 
 // The keyboard comes back from a menu, a help box or another window. What was let go meanwhile
@@ -243,7 +256,7 @@ void Form1::keyReleaseEvent(QKeyEvent* event)
 void Form1::focusInEvent(QFocusEvent* event)
 {
     shift_.resync(QGuiApplication::queryKeyboardModifiers());
-    runGuarded([this] { held_.releaseAll(state_, KeyHolder::Keyboard, shiftState(shift_.mask())); });
+    runGuarded([this] { held_.releaseAll(keyCells(), KeyHolder::Keyboard, shiftState(shift_.mask())); });
     QMainWindow::focusInEvent(event);
 }
 
@@ -263,6 +276,82 @@ void Form1::moveEvent(QMoveEvent* event)
         placeAtScreenCentre();
     }
     QMainWindow::moveEvent(event);
+}
+
+void Form1::playOverNetwork(std::unique_ptr<net::Session> session)
+{
+    net_ = std::make_unique<net::NetPlay>(std::move(session), state_, World{clock_, random_, *this, drawing_, controls_});
+    netConnected_ = false;
+    shownNetState_.reset();
+    connect(&netService_, &QTimer::timeout, this, &Form1::serviceNetwork, Qt::UniqueConnection);
+    netService_.start(kNetServiceMs);
+    serviceNetwork();
+}
+
+GameState& Form1::keyCells() { return net_ && net_->session->connected() ? net_->game.keyCells() : state_; }
+
+void Form1::serviceNetwork()
+{
+    net_->game.service();
+    const bool connected = net_->session->connected();
+    if (connected && !netConnected_)
+        welcomeOtherPlayer();
+    netConnected_ = connected;
+    startNetGameWhenFree();
+    if (net_->session->over() && !net_->game.running())
+        return endNetPlay();
+    showNetState();
+}
+
+// A game can begin once no other runs: a game on this machine alone ends as the other player
+// comes, but still has to leave its loop.
+void Form1::startNetGameWhenFree()
+{
+    if (game_.running() || net_->game.running() || !net_->game.startPending())
+        return;
+    runGuarded([this] { net_->game.GameMain(); });
+    showGameChanges();
+    gamepads_.releaseAll(*this);
+}
+
+// The other player is here: the game on this machine alone ends, and two players it is.
+void Form1::welcomeOtherPlayer()
+{
+    if (game_.running())
+        state_.Playing = 0;
+    runGuarded([this] { choosePlayerCount(state_, playerCount_, 1); });
+}
+
+// A joining machine's net game is over once the host is gone: the window plays alone again.
+void Form1::endNetPlay()
+{
+    const std::optional<net::EndReason> reason = net_->game.lastEnd();
+    netService_.stop();
+    net_.reset();
+    setWindowTitle(QStringLiteral("Skyvane - the net game ended: %1")
+                       .arg(QString::fromUtf8(net::describe(reason.value_or(net::EndReason::Left)))));
+}
+
+// The title says which side this machine is and whether the other player is there; it is
+// made anew only when that changes.
+void Form1::showNetState()
+{
+    const net::Session& session = *net_->session;
+    const NetState now{session.connected(), net_->game.lastEnd()};
+    if (now == shownNetState_)
+        return;
+    shownNetState_ = now;
+    QString title;
+    if (session.side() == net::Session::Side::Joiner)
+        title = session.connected() ? QStringLiteral("Skyvane - 2P, with 1P") : QStringLiteral("Skyvane - 2P, joining");
+    else if (session.connected())
+        title = QStringLiteral("Skyvane - 1P, with 2P");
+    else
+        title = QStringLiteral("Skyvane - 1P, hosting with code %1: waiting for 2P%2")
+                    .arg(QString::fromStdString(net::toString(session.code())),
+                         net_->game.lastEnd() ? QStringLiteral(" (%1)").arg(QString::fromUtf8(net::describe(*net_->game.lastEnd())))
+                                              : QString());
+    setWindowTitle(title);
 }
 
 // Tab reaches the game like any other key: there is no control to move the focus to.

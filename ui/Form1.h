@@ -12,6 +12,7 @@
 #include "drawing/Surfaces.h"
 #include "game/Game.h"
 #include "game/GameState.h"
+#include "net/NetPlay.h"
 #include "platform/DeterministicRandom.h"
 #include "platform/SystemTickCounter.h"
 
@@ -32,6 +33,10 @@ public:
     // game controller flies player firstPadPlayer (1 or 2), a second one the other player.
     Form1(const Pictures& pictures, GameState& state, int firstPadPlayer);
     ~Form1() override;
+
+    // From now on the window plays over the network on the session, its keys and pads flying
+    // this machine's player, until the session ends.
+    void playOverNetwork(std::unique_ptr<net::Session> session);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -56,6 +61,16 @@ private:
     void padControl(int slot, PadControl control, bool down) override;
     // The shift state the handlers see: the keyboard's, with any Shift a pad holds.
     std::int16_t shiftState(std::int16_t keyboard) const;
+    // The cells the key handlers write: the game state's, or in a net game this machine's own.
+    GameState& keyCells();
+
+    // The network between games and while a game is held: a game either player started begins,
+    // the other player coming or going shows in the title.
+    void serviceNetwork();
+    void startNetGameWhenFree();
+    void welcomeOtherPlayer();
+    void endNetPlay();
+    void showNetState();
 
     // Menu commands.
     void startCommand();
@@ -84,6 +99,15 @@ private:
     Gamepads gamepads_;
     QTimer padPolling_;  // between games; during one the event pump reads the pads
     bool frameCentred_ = false;
+    std::unique_ptr<net::NetPlay> net_;  // a net game, while there is one
+    QTimer netService_;
+    bool netConnected_ = false;
+    struct NetState {
+        bool connected;
+        std::optional<net::EndReason> lastEnd;
+        bool operator==(const NetState&) const = default;
+    };
+    std::optional<NetState> shownNetState_;
 };
 
 } // namespace skyvane

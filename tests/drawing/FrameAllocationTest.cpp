@@ -24,7 +24,7 @@ using doubles::stopMeasuring;
 // frame is read into the game's keys, as the window reads it between frames.
 class PadPump : public EventPump, public PadListener {
 public:
-    explicit PadPump(GameState& state) : keys_(state, held_, 0) {}
+    explicit PadPump(GameState& state) : state_(state), keys_(held_, 0) {}
     void pumpEvents() override
     {
         ++pumps_;
@@ -32,10 +32,11 @@ public:
         pad_.tilt(pumps_ % 4 < 2 ? -32768 : 0);
         pads_.poll(*this);
     }
-    void padControl(int slot, PadControl control, bool down) override { keys_.control(slot, control, down, 0); }
+    void padControl(int slot, PadControl control, bool down) override { keys_.control(state_, slot, control, down, 0); }
     bool padInUse() const { return pads_.connected() == 1 && pad_.plugged(); }
 
 private:
+    GameState& state_;
     Gamepads pads_;
     doubles::VirtualPad pad_;
     HeldKeys held_;

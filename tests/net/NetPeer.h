@@ -84,6 +84,7 @@ public:
     void hold(int steer, bool thrust);
     void pressEscape();
     void finish() { done_ = true; }
+    void stopRecordingAgreedFrames() { net_.watch(nullptr); }
 
     GameState state;
     HookedFrames frames;

@@ -205,3 +205,83 @@ INSTANTIATE_TEST_SUITE_P(
         return "rtt" + std::to_string(link.param.roundTripMs) + "_loss" +
                std::to_string(static_cast<int>(link.param.dropped * 100));
     });
+
+namespace {
+
+// The host starts one game once the other player is there; a machine is done once its net
+// game has ended other than by play.
+NetPeer::Script oneGame(bool host)
+{
+    return [host, asked = false](NetPeer& peer) mutable {
+        if (peer.net().lastEnd())
+            return peer.finish();
+        if (host && peer.session().connected() && !asked) {
+            asked = true;
+            peer.net().startCommand();
+        }
+    };
+}
+
+} // namespace
+
+// The joining machine's state goes its own way from frame 100 on: frame 104, the next one
+// compared, ends the game and the session on both, each naming the frame and both checksums.
+TEST(NetGame, AStateChangedOnOneMachineEndsTheNetGameOnBothAtTheNextComparedFrame)
+{
+    Machines m = connect(LinkFaults{60, 10, 0.05, 0.02, 0.03}, 11);
+    m.joiner->frames.onSave = [](std::int32_t frame, GameState& state) {
+        if (frame == 100)
+            state.Progress += 1;
+    };
+    ::testing::internal::CaptureStderr();
+    m.host->start(oneGame(true), playPattern, 30s);
+    m.joiner->start(oneGame(false), playPattern, 30s);
+    m.host->join();
+    m.joiner->join();
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    ASSERT_FALSE(m.host->timedOut || m.joiner->timedOut) << said;
+    EXPECT_EQ(m.host->net().lastEnd(), net::EndReason::GamesDiffer);
+    EXPECT_EQ(m.joiner->net().lastEnd(), net::EndReason::GamesDiffer);
+    EXPECT_EQ(m.host->agreedFrames.at(98).checksum, m.joiner->agreedFrames.at(98).checksum) << "frame 99 is alike";
+    EXPECT_NE(m.host->agreedFrames.at(99).checksum, m.joiner->agreedFrames.at(99).checksum) << "frame 100 is not";
+    const std::string line = "states of frame 104 differ";
+    const std::size_t first = said.find(line);
+    ASSERT_NE(first, std::string::npos) << said;
+    EXPECT_NE(said.find(line, first + 1), std::string::npos) << "both machines say so: " << said;
+    EXPECT_EQ(m.host->agreedFrames.back().frame, 104) << "no agreed frame is played on";
+}
+
+TEST(NetGame, AMachineThatVanishesMidGameIsNoticedOnBothWithinTwoSeconds)
+{
+    Machines m = connect(LinkFaults{}, 3);
+    std::chrono::steady_clock::time_point cut;
+    std::chrono::steady_clock::time_point noticed[2];
+    for (int side = 0; side < 2; ++side) {
+        NetPeer& peer = side == 0 ? *m.host : *m.joiner;
+        peer.start(
+            [&, side, game = oneGame(side == 0)](NetPeer& p) mutable {
+                if (p.net().lastEnd() && noticed[side] == std::chrono::steady_clock::time_point())
+                    noticed[side] = std::chrono::steady_clock::now();
+                game(p);
+            },
+            [&, side](NetPeer& p) {
+                playPattern(p);
+                if (side == 0 && p.net().presentFrame() == 50 && cut == std::chrono::steady_clock::time_point()) {
+                    cut = std::chrono::steady_clock::now();
+                    m.relay->cut();
+                }
+            },
+            30s);
+    }
+    m.host->join();
+    m.joiner->join();
+    ASSERT_FALSE(m.host->timedOut || m.joiner->timedOut);
+    for (int side = 0; side < 2; ++side) {
+        NetPeer& peer = side == 0 ? *m.host : *m.joiner;
+        EXPECT_EQ(peer.net().lastEnd(), net::EndReason::Silent);
+        EXPECT_FALSE(peer.net().running());
+        const auto after = std::chrono::duration_cast<std::chrono::milliseconds>(noticed[side] - cut);
+        std::printf("%s noticed after %lld ms\n", side == 0 ? "host" : "joiner", static_cast<long long>(after.count()));
+        EXPECT_LT(after, 2s);
+    }
+}

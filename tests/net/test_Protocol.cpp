@@ -1,0 +1,125 @@
+// The packet reader takes every message it writes back whole, and nothing that is not one:
+// each field is checked before use.
+#include "net/JoinCode.h"
+#include "net/NetAddress.h"
+#include "net/Protocol.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace skyvane::net;
+
+namespace {
+
+std::vector<std::uint8_t> bytesOf(const Message& message)
+{
+    std::array<std::uint8_t, kLargestMessage> buffer{};
+    const std::size_t length = writeMessage(message, buffer);
+    return {buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(length)};
+}
+
+Inputs someInputs()
+{
+    Inputs inputs;
+    inputs.game = 3;
+    inputs.present = 40;
+    inputs.known = 37;
+    inputs.advantage = -2;
+    inputs.first = 31;
+    inputs.count = 10;
+    for (std::size_t i = 0; i < inputs.count; ++i)
+        inputs.inputs[i] = FrameInput{static_cast<std::int8_t>(static_cast<int>(i % 3) - 1), i % 2 == 0, i == 9};
+    return inputs;
+}
+
+Hello someHello()
+{
+    Hello hello;
+    hello.version = {'1', '.', '0', '0'};
+    hello.code = *readJoinCode("k7pq");
+    return hello;
+}
+
+} // namespace
+
+TEST(Protocol, EveryMessageReadsBackAsWritten)
+{
+    const std::vector<Message> messages{someHello(), Welcome{}, Start{2, 0xFEDCBA9876543210ULL}, StartRequest{0},
+                                        someInputs(), Checksum{1, 64, 0xDEADBEEF}, Mismatch{1, 8, 1, 2}, Beat{}};
+    for (const Message& message : messages) {
+        const std::optional<Message> read = readMessage(bytesOf(message));
+        ASSERT_TRUE(read.has_value()) << "type " << message.index();
+        EXPECT_EQ(*read, message) << "type " << message.index();
+    }
+    EXPECT_EQ(bytesOf(someInputs()).size(), 29u) << "ten inputs of a byte each after a header of 19";
+    EXPECT_TRUE(isReliable(Start{1, 1}));
+    EXPECT_FALSE(isReliable(someInputs()));
+    EXPECT_FALSE(isReliable(Beat{}));
+}
+
+TEST(Protocol, AMessageOfTheWrongLengthTypeOrFieldIsRefused)
+{
+    auto refused = [](std::vector<std::uint8_t> bytes) { return !readMessage(bytes).has_value(); };
+    const std::vector<std::uint8_t> inputs = bytesOf(someInputs());
+    EXPECT_TRUE(refused({}));
+    EXPECT_TRUE(refused({0}));
+    EXPECT_TRUE(refused({9}));
+    EXPECT_TRUE(refused({1, 2}));  // a Hello cut short
+    auto changed = [&](std::size_t at, std::uint8_t value) {
+        std::vector<std::uint8_t> bytes = inputs;
+        bytes[at] = value;
+        return bytes;
+    };
+    EXPECT_TRUE(refused({inputs.begin(), inputs.end() - 1})) << "fewer inputs than counted";
+    EXPECT_TRUE(refused(changed(18, 0))) << "no inputs";
+    EXPECT_TRUE(refused(changed(18, 33))) << "more than a message carries";
+    EXPECT_TRUE(refused(changed(20, 0x03))) << "steering beyond right";
+    EXPECT_TRUE(refused(changed(20, 0x11))) << "a bit no input has";
+    EXPECT_TRUE(refused(changed(8, 0x80))) << "a frame beyond any game (present)";
+    EXPECT_TRUE(refused(changed(5, 10))) << "inputs beyond the sender's present frame";
+    EXPECT_TRUE(refused(changed(14, 0))) << "frame 0, the set-up, has no inputs";
+    std::vector<std::uint8_t> start = bytesOf(Start{1, 5});
+    start[1] = 0;
+    EXPECT_TRUE(refused(start)) << "game 0 is none";
+    std::vector<std::uint8_t> checksum = bytesOf(Checksum{1, 8, 1});
+    checksum[8] = 0xFF;
+    EXPECT_TRUE(refused(checksum)) << "a negative frame";
+    std::vector<std::uint8_t> hello = bytesOf(someHello());
+    EXPECT_TRUE(refused(changed(0, 0)));
+    hello[17] = 'O';
+    EXPECT_TRUE(refused(hello)) << "O is not in the code's alphabet";
+    hello = bytesOf(someHello());
+    hello[2] = 0x07;
+    EXPECT_TRUE(refused(hello)) << "a version that is not printable";
+    hello = bytesOf(someHello());
+    hello[1] = 0;
+    EXPECT_TRUE(refused(hello)) << "an empty version";
+    hello = bytesOf(someHello());
+    hello[10] = 'x';
+    EXPECT_TRUE(refused(hello)) << "text after the version's end";
+    std::vector<std::uint8_t> longer = bytesOf(Beat{});
+    longer.push_back(0);
+    EXPECT_TRUE(refused(longer));
+}
+
+TEST(JoinCode, IsFourLettersWithoutLookAlikesReadInEitherCase)
+{
+    for (std::uint64_t bits : {0ULL, 1ULL, 0xFFFFFFFFFFFFFFFFULL, 123456789ULL}) {
+        const JoinCode code = makeJoinCode(bits);
+        EXPECT_EQ(readJoinCode(toString(code)), code);
+    }
+    EXPECT_NE(makeJoinCode(1), makeJoinCode(2));
+    EXPECT_EQ(readJoinCode("k7pq"), readJoinCode("K7PQ"));
+    for (const char* wrong : {"K7P", "K7PQR", "K7P0", "I7PQ", "K7 Q", ""})
+        EXPECT_FALSE(readJoinCode(wrong).has_value()) << wrong;
+}
+
+TEST(NetAddress, IsANameOrAddressWithAnOptionalPort)
+{
+    EXPECT_EQ(readNetAddress("192.168.1.5", 28710), (NetAddress{"192.168.1.5", 28710}));
+    EXPECT_EQ(readNetAddress("game.example:7", 28710), (NetAddress{"game.example", 7}));
+    EXPECT_EQ(readNetAddress("host:65535", 1), (NetAddress{"host", 65535}));
+    for (const char* wrong : {"", ":80", "host:", "host:0", "host:65536", "host:8x", "a b", "::1", "host:-1"})
+        EXPECT_FALSE(readNetAddress(wrong, 28710).has_value()) << wrong;
+}
