@@ -1,8 +1,12 @@
 # The program in a private Xvfb, for the tests, the start-up measurement and the README's
 # screenshots: sourced, not run. Needs Xvfb, xdotool and xwininfo.
 
-# start_xvfb: starts a server on a free display and exports DISPLAY.
+EXTRA_PIDS=()  # more servers, window managers and programs for stop_all to end
+
+# start_xvfb: starts a server on a free display and exports DISPLAY; a test may start several,
+# each in turn the one DISPLAY names.
 start_xvfb() {
+  [ -z "${XVFB_PID:-}" ] || EXTRA_PIDS+=("$XVFB_PID")
   local fifo
   fifo=$(mktemp -u)
   mkfifo "$fifo"
@@ -17,6 +21,8 @@ start_xvfb() {
 
 stop_all() {
   local status=$?
+  local pid
+  for pid in "${EXTRA_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
   if [ -n "${GAME_PID:-}" ]; then kill "$GAME_PID" 2>/dev/null || true; fi
   if [ -n "${WESTON_PID:-}" ]; then kill "$WESTON_PID" 2>/dev/null || true; fi
   if [ -n "${WM_PID:-}" ]; then kill "$WM_PID" 2>/dev/null || true; fi

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The command line answers without a display: --help and --version print and end with 0, a wrong
-# option or value prints the usage on standard error and ends with 1, and a start with no display
-# to open ends with 4 and one line that says what to do, never with Qt's abort and a core file.
+# option or value prints the usage on standard error and ends with 1, a net game that cannot be
+# hosted or joined ends with 5 and one line that says why, and a start with no display to open
+# ends with 4 and one line that says what to do, never with Qt's abort and a core file.
 # Usage: command_line.sh BINARY VERSION
 set -euo pipefail
 game=$(realpath "$1")
@@ -25,8 +26,8 @@ run() {
 
 run help -- --help
 [ "$status" = 0 ] || fail "--help ended with $status"
-grep -q '^Usage: skyvane \[options\]$' help.out || fail "no usage line: $(cat help.out)"
-for option in --help --version '--scale <N>' '--first-pad <PLAYER>'; do
+grep -q '^Usage: skyvane \[options\] \[PORT\]$' help.out || fail "no usage line: $(cat help.out)"
+for option in --help --version '--scale <N>' '--first-pad <PLAYER>' --host '--join <ADDRESS[:PORT]>' '--code <CODE>'; do
   grep -qF -- "$option" help.out || fail "--help does not name $option"
 done
 [ ! -s help.err ] || fail "--help wrote to standard error: $(cat help.err)"
@@ -35,13 +36,32 @@ run version -- --version
 [ "$status" = 0 ] || fail "--version ended with $status"
 [ "$(cat version.out)" = "Skyvane $version" ] || fail "--version printed: $(cat version.out)"
 
-for wrong in --bogus -platform '--scale 0' '--scale 9' '--scale two' '--first-pad 3' extra; do
+for wrong in --bogus -platform '--scale 0' '--scale 9' '--scale two' '--first-pad 3' extra '--host 70000' '--host 5 6' \
+    '--host --join h --code K7PQ' '--join h' '--code K7PQ' '--join h:0 --code K7PQ' '--join h --code K7P0'; do
   # shellcheck disable=SC2086 # each case is a list of words
   run wrong -- $wrong
   [ "$status" = 1 ] || fail "'$wrong' ended with $status"
-  grep -q '^Usage: skyvane \[options\]$' wrong.err || fail "'$wrong' did not print the usage: $(cat wrong.err)"
+  grep -q '^Usage: skyvane \[options\] \[PORT\]$' wrong.err || fail "'$wrong' did not print the usage: $(cat wrong.err)"
   [ ! -s wrong.out ] || fail "'$wrong' wrote to standard output"
 done
+
+# A net game that cannot be: ends with 5 and says why in one line, before any display is needed.
+check_network_end() {  # LABEL EXPECTED_TEXT
+  [ "$status" = 5 ] || fail "$1: ended with $status: $(cat net.err)"
+  [ "$(wc -l <net.err)" = 1 ] || fail "$1: not one line: $(cat net.err)"
+  grep -q -- "$2" net.err || fail "$1: $(cat net.err)"
+}
+busy_port=$(python3 -c 'import socket; s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM); s.bind(("", 0)); print(s.getsockname()[1])')
+python3 -c "import socket, time; s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM); s.bind(('', $busy_port)); time.sleep(30)" &
+holder=$!
+sleep 0.3
+run net -- --host "$busy_port"
+kill "$holder"
+check_network_end "a port taken" "cannot host on UDP port $busy_port: another program has it"
+run net -- --join no-such-host.invalid --code K7PQ
+check_network_end "a host that does not resolve" "cannot join no-such-host.invalid: no such host"
+run net -- --join "127.0.0.1:$busy_port" --code K7PQ
+check_network_end "a host that does not answer" "cannot join 127.0.0.1:$busy_port: the host did not answer"
 
 check_no_display() {  # LABEL: the last run ended with 4, the message last, no core file
   [ "$status" = 4 ] || fail "$1: ended with $status: $(cat nodisplay.err)"

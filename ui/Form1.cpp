@@ -297,7 +297,11 @@ void Form1::serviceNetwork()
     if (connected && !netConnected_)
         welcomeOtherPlayer();
     netConnected_ = connected;
-    startNetGameWhenFree();
+    // Not from here: Qt fires no timer again while its slot runs, and the game would run inside it.
+    if (net_->game.startPending() && !netStartQueued_) {
+        netStartQueued_ = true;
+        QMetaObject::invokeMethod(this, &Form1::startNetGameWhenFree, Qt::QueuedConnection);
+    }
     if (net_->session->over() && !net_->game.running())
         return endNetPlay();
     showNetState();
@@ -307,7 +311,8 @@ void Form1::serviceNetwork()
 // comes, but still has to leave its loop.
 void Form1::startNetGameWhenFree()
 {
-    if (game_.running() || net_->game.running() || !net_->game.startPending())
+    netStartQueued_ = false;
+    if (!net_ || game_.running() || net_->game.running() || !net_->game.startPending())
         return;
     runGuarded([this] { net_->game.GameMain(); });
     showGameChanges();

@@ -102,6 +102,7 @@ private:
     std::unique_ptr<net::NetPlay> net_;  // a net game, while there is one
     QTimer netService_;
     bool netConnected_ = false;
+    bool netStartQueued_ = false;
     struct NetState {
         bool connected;
         std::optional<net::EndReason> lastEnd;

@@ -53,6 +53,7 @@ wait_for() {
 
 # start_openbox: starts the openbox window manager on the Xvfb and waits until it manages it.
 start_openbox() {
+  [ -z "${WM_PID:-}" ] || EXTRA_PIDS+=("$WM_PID")
   openbox --sm-disable >/dev/null 2>&1 &
   WM_PID=$!
   wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || { echo "openbox did not start"; exit 1; }
