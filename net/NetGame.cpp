@@ -58,6 +58,19 @@ void NetGame::startCommand()
 
 // After a game ends here, its last inputs are sent on for a while: the other machine may still
 // need them to agree on the frame that ended it.
+void NetGame::leave()
+{
+    session_.leave();
+    lastEnd_ = EndReason::Left;
+    if (running_)
+        end_ = EndReason::Left;
+}
+
+bool NetGame::otherWaitsForThis() const
+{
+    return running_ && remotePresent_ >= timeline_.present() + FrameTimeline::kMostPredicted;
+}
+
 void NetGame::service()
 {
     session_.service(*this);

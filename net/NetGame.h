@@ -72,6 +72,10 @@ public:
     void GameMain();
     // A close: GameMain returns after the event pump, without the tail.
     void requestClose() { closeRequested_ = true; }
+    // This player leaves: the session ends on both machines, and so does a game running here.
+    void leave();
+    // The other machine ran as far as it may beyond this one's inputs and waits for them.
+    bool otherWaitsForThis() const;
 
 private:
     enum class Shown { None, GameOver, Clear, Waiting };

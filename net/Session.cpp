@@ -1,6 +1,8 @@
 #include "Session.h"
 
+#include "Discovery.h"
 #include "NetworkLibrary.h"
+#include "platform/LocalAddresses.h"
 
 #include <enet/enet.h>
 
@@ -34,6 +36,10 @@ std::string addressOf(const ENetPeer* peer)
 // Milliseconds from then to now on ENet's clock, which wraps.
 std::uint32_t since(std::uint32_t then) { return enet_time_get() - then; }
 
+// The hosting session being serviced on this thread, for the discovery answer of ENet's raw
+// datagram hook, which is told of the ENet host alone.
+thread_local const Session* servicedHost = nullptr;
+
 } // namespace
 
 const char* describe(EndReason reason)
@@ -63,6 +69,7 @@ std::unique_ptr<Session> Session::host(std::uint16_t port, JoinCode code, std::s
     ENetHost* host = enet_host_create(&address, kHostPeers, kChannels, 0, 0);
     if (host == nullptr)
         return nullptr;
+    host->intercept = answerDiscovery;
     return std::unique_ptr<Session>(new Session(Side::Host, host, code, version));
 }
 
@@ -86,7 +93,8 @@ std::unique_ptr<Session> Session::join(const std::string& address, std::uint16_t
 }
 
 Session::Session(Side side, ENetHost* host, JoinCode code, std::string_view version)
-    : side_(side), host_(host), code_(code), version_(versionText(version)), since_(enet_time_get())
+    : side_(side), host_(host), code_(code), version_(versionText(version)), name_(machineName()),
+      since_(enet_time_get())
 {
 }
 
@@ -99,6 +107,7 @@ Session::~Session()
 void Session::service(SessionEvents& events)
 {
     ENetEvent event;
+    servicedHost = side_ == Side::Host ? this : nullptr;
     // Once a joining machine is welcomed, what follows waits for the next call: the game may
     // be heard by another listener than the join.
     const bool welcomedBefore = welcomed_;
@@ -115,8 +124,25 @@ void Session::service(SessionEvents& events)
         case ENET_EVENT_TYPE_NONE: break;
         }
     }
+    servicedHost = nullptr;
     checkTimes(events);
     enet_host_flush(host_);
+}
+
+// A discovery request on the host's port is answered with the machine's name and whether the
+// game has room; ENet never sees it.
+int Session::answerDiscovery(ENetHost* host, ENetEvent*)
+{
+    if (!isDiscoveryRequest(std::span<const std::uint8_t>(host->receivedData, host->receivedDataLength)))
+        return 0;
+    if (servicedHost == nullptr || servicedHost->host_ != host)
+        return 1;
+    std::array<std::uint8_t, kLargestAnswer> answer{};
+    ENetBuffer buffer{};
+    buffer.data = answer.data();
+    buffer.dataLength = writeGameAnswer(GameAnswer{servicedHost->name_, servicedHost->player_ == nullptr}, answer);
+    enet_socket_send(host->socket, &host->receivedAddress, &buffer, 1);
+    return 1;
 }
 
 void Session::send(const Message& message)

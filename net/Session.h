@@ -1,8 +1,9 @@
 #pragma once
 // One machine's end of a net game, over ENet. The host listens for one player and turns every
-// other machine away; the joining machine connects, gives the join code and its version, and is
-// welcomed or refused. Once the other player is here, messages go both ways; a disconnect or a
-// silence longer than kSilenceMs ends the session.
+// other machine away, and answers machines looking for games on its port; the joining machine
+// connects, gives the join code and its version, and is welcomed or refused. Once the other
+// player is here, messages go both ways; a disconnect or a silence longer than kSilenceMs ends
+// the session.
 
 #include "JoinCode.h"
 #include "Protocol.h"
@@ -14,6 +15,7 @@
 
 struct _ENetHost;
 struct _ENetPeer;
+struct _ENetEvent;
 
 namespace skyvane::net {
 
@@ -95,11 +97,13 @@ private:
     void turnAway(_ENetPeer* peer, EndReason reason, SessionEvents& events);
     void lose(EndReason reason, SessionEvents& events);
     void dropPlayer();
+    static int answerDiscovery(_ENetHost* host, _ENetEvent* event);
 
     Side side_;
     _ENetHost* host_;
     JoinCode code_;
     VersionText version_{};
+    std::string name_;             // the machine's, for games found on the network
     _ENetPeer* player_ = nullptr;  // the other player's machine, from its connect on
     bool welcomed_ = false;
     bool over_ = false;

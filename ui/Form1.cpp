@@ -3,6 +3,8 @@
 #include "FatalError.h"
 #include "HelpBox.h"
 #include "HelpTexts.h"
+#include "HostDialog.h"
+#include "JoinDialog.h"
 #include "ImageControl.h"
 #include "NoAltMenuStyle.h"
 #include "drawing/Pictures.h"
@@ -13,10 +15,13 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QHostInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 
 #include <array>
 
@@ -27,6 +32,7 @@ namespace {
 constexpr QRect kLabel1Geometry{0, 103, 320, 27};
 constexpr int kPadPollingMs = 10;  // half a frame: between games a pad answers as quickly as the keys
 constexpr int kNetServiceMs = 10;  // the other machine hears from this one while a game is held
+constexpr qint64 kRoundTripShownMs = 1000;  // the status line's round trip is this often new
 constexpr double kLabel1PointSize = 20.25;
 
 // The message label: white text centred on a black band, hidden at start.
@@ -132,6 +138,22 @@ void Form1::createMenus()
     QMenu* helpMenu = addMenu(QStringLiteral("ヘルプ"));
     addItem(helpMenu, QStringLiteral("遊び方"), &Form1::howToPlayCommand);
     addItem(helpMenu, QStringLiteral("操作表"), &Form1::controlsTableCommand);
+
+    // Play over the network, beside the menus of the game.
+    QMenu* netMenu = addMenu(QStringLiteral("ネット対戦"));
+    netItems_.host = addItem(netMenu, QStringLiteral("ホストになる"), &Form1::hostCommand);
+    netItems_.join = addItem(netMenu, QStringLiteral("参加する"), &Form1::joinCommand);
+    netItems_.leave = addItem(netMenu, QStringLiteral("ネット対戦をやめる"), &Form1::leaveNetCommand);
+    enableNetItems();
+}
+
+// Hosting and joining while there is no net game, leaving while there is one.
+void Form1::enableNetItems()
+{
+    const bool playing = net_ != nullptr || joinLookup_;
+    netItems_.host->setEnabled(!playing);
+    netItems_.join->setEnabled(!playing);
+    netItems_.leave->setEnabled(net_ != nullptr);
 }
 
 // Centres the whole frame: title bar and borders once the window manager has framed the window,
@@ -214,6 +236,72 @@ void Form1::playerCountCommand(int index)
 
 void Form1::howToPlayCommand() { showHelpBox(*this, HelpTexts::HowToPlayTitle, HelpTexts::HowToPlay); }
 
+void Form1::hostCommand()
+{
+    HostDialog dialog(programVersion());
+    if (showOwnedBox(*this, dialog) == QDialog::Accepted)
+        playOverNetwork(dialog.takeSession());
+}
+
+void Form1::joinCommand()
+{
+    JoinDialog dialog;
+    if (showOwnedBox(*this, dialog) == QDialog::Accepted)
+        joinNetGame(dialog.address(), dialog.code());
+}
+
+// The host's name is looked up without holding the window; then the join goes on from the
+// network service, saying how it goes.
+void Form1::joinNetGame(const net::NetAddress& address, const net::JoinCode& code)
+{
+    joinLookup_ = true;
+    enableNetItems();
+    showStatus(QStringLiteral("%1 を探しています…").arg(QString::fromStdString(address.host)));
+    QHostInfo::lookupHost(QString::fromStdString(address.host), this, [this, address, code](const QHostInfo& found) {
+        joinLookup_ = false;
+        const QList<QHostAddress> addresses = found.addresses();
+        const auto ipv4 = std::find_if(addresses.begin(), addresses.end(), [](const QHostAddress& a) {
+            return a.protocol() == QAbstractSocket::IPv4Protocol;
+        });
+        std::unique_ptr<net::Session> session =
+            ipv4 == addresses.end() ? nullptr
+                                    : net::Session::join(ipv4->toString().toStdString(), address.port, code, programVersion());
+        if (!session) {
+            enableNetItems();
+            return showStatus(QStringLiteral("参加できませんでした: %1 が見つかりません").arg(QString::fromStdString(address.host)));
+        }
+        playOverNetwork(std::move(session));
+    });
+}
+
+// Leaving ends the net game on both machines; a game running here ends first.
+void Form1::leaveNetCommand()
+{
+    if (!net_)
+        return;
+    net_->game.leave();
+    leavingNet_ = true;
+    if (!net_->game.running())
+        endNetPlay();
+}
+
+std::string Form1::programVersion() { return QCoreApplication::applicationVersion().toStdString(); }
+
+// A label of the status line, not its passing message, which a menu's item clears.
+void Form1::showStatus(const QString& text)
+{
+    if (netStatus_ == nullptr) {
+        netStatus_ = new QLabel(this);
+        netStatus_->setObjectName(QStringLiteral("ネット対戦の状態"));
+        statusBar()->setSizeGripEnabled(false);
+        statusBar()->addWidget(netStatus_);
+    }
+    if (netStatus_->text() != text) {
+        netStatus_->setText(text);
+        netStatus_->setToolTip(text);
+    }
+}
+
 void Form1::controlsTableCommand() { showHelpBox(*this, HelpTexts::ControlsTableTitle, HelpTexts::ControlsTable); }
 
 // Every close request ends the program at once, also in the middle of a game.
@@ -282,7 +370,10 @@ void Form1::playOverNetwork(std::unique_ptr<net::Session> session)
 {
     net_ = std::make_unique<net::NetPlay>(std::move(session), state_, World{clock_, random_, *this, drawing_, controls_});
     netConnected_ = false;
+    netWasConnected_ = false;
+    leavingNet_ = false;
     shownNetState_.reset();
+    enableNetItems();
     connect(&netService_, &QTimer::timeout, this, &Form1::serviceNetwork, Qt::UniqueConnection);
     netService_.start(kNetServiceMs);
     serviceNetwork();
@@ -297,12 +388,13 @@ void Form1::serviceNetwork()
     if (connected && !netConnected_)
         welcomeOtherPlayer();
     netConnected_ = connected;
+    netWasConnected_ = netWasConnected_ || connected;
     // Not from here: Qt fires no timer again while its slot runs, and the game would run inside it.
     if (net_->game.startPending() && !netStartQueued_) {
         netStartQueued_ = true;
         QMetaObject::invokeMethod(this, &Form1::startNetGameWhenFree, Qt::QueuedConnection);
     }
-    if (net_->session->over() && !net_->game.running())
+    if ((net_->session->over() || leavingNet_) && !net_->game.running())
         return endNetPlay();
     showNetState();
 }
@@ -327,25 +419,45 @@ void Form1::welcomeOtherPlayer()
     runGuarded([this] { choosePlayerCount(state_, playerCount_, 1); });
 }
 
-// A joining machine's net game is over once the host is gone: the window plays alone again.
+// The net game is over once left, or on a joining machine once the host is gone: the window
+// plays alone again.
 void Form1::endNetPlay()
 {
+    const NetStatus status = netStatus();
     const std::optional<net::EndReason> reason = net_->game.lastEnd();
     netService_.stop();
     net_.reset();
+    enableNetItems();
+    if (leavingNet_) {
+        setWindowTitle(QStringLiteral("Skyvane"));
+        return showStatus(QStringLiteral("ネット対戦をやめました"));
+    }
     setWindowTitle(QStringLiteral("Skyvane - the net game ended: %1")
                        .arg(QString::fromUtf8(net::describe(reason.value_or(net::EndReason::Left)))));
+    showStatus(netEndedText(status));
 }
 
-// The title says which side this machine is and whether the other player is there; it is
-// made anew only when that changes.
+NetStatus Form1::netStatus() const
+{
+    const net::Session& session = *net_->session;
+    return NetStatus{session.side(), session.connected(), netWasConnected_, net_->game.otherWaitsForThis(),
+                     session.port(), QString::fromStdString(net::toString(session.code())), session.roundTripMs(),
+                     net_->game.lastEnd()};
+}
+
+// The title says which side this machine is and whether the other player is there, the status
+// line how the connection stands; both are made anew only when that changes, the round trip
+// once a second.
 void Form1::showNetState()
 {
     const net::Session& session = *net_->session;
-    const NetState now{session.connected(), net_->game.lastEnd()};
+    const NetStatus status = netStatus();
+    const NetState now{session.connected(), net_->game.lastEnd(), status.otherWaits,
+                       QDateTime::currentMSecsSinceEpoch() / kRoundTripShownMs};
     if (now == shownNetState_)
         return;
     shownNetState_ = now;
+    showStatus(netStatusText(status));
     QString title;
     if (session.side() == net::Session::Side::Joiner)
         title = session.connected() ? QStringLiteral("Skyvane - 2P, with 1P") : QStringLiteral("Skyvane - 2P, joining");

@@ -4,6 +4,7 @@
 
 #include "FormControls.h"
 #include "KeyTranslation.h"
+#include "NetTexts.h"
 #include "PlayerCountItems.h"
 #include "input/HeldKeys.h"
 #include "input/PadKeys.h"
@@ -12,6 +13,7 @@
 #include "drawing/Surfaces.h"
 #include "game/Game.h"
 #include "game/GameState.h"
+#include "net/NetAddress.h"
 #include "net/NetPlay.h"
 #include "platform/DeterministicRandom.h"
 #include "platform/SystemTickCounter.h"
@@ -78,6 +80,14 @@ private:
     void playerCountCommand(int index);
     void howToPlayCommand();
     void controlsTableCommand();
+    void hostCommand();
+    void joinCommand();
+    void leaveNetCommand();
+    void joinNetGame(const net::NetAddress& address, const net::JoinCode& code);
+    void enableNetItems();
+    void showStatus(const QString& text);
+    NetStatus netStatus() const;
+    static std::string programVersion();
     void Form_QueryUnload();
 
     GameState& state_;
@@ -102,10 +112,21 @@ private:
     std::unique_ptr<net::NetPlay> net_;  // a net game, while there is one
     QTimer netService_;
     bool netConnected_ = false;
+    bool netWasConnected_ = false;
     bool netStartQueued_ = false;
+    bool leavingNet_ = false;
+    bool joinLookup_ = false;  // a host's name is being looked up for a join
+    QLabel* netStatus_ = nullptr;  // the status line, from the first net game on
+    struct NetItems {
+        QAction* host = nullptr;
+        QAction* join = nullptr;
+        QAction* leave = nullptr;
+    } netItems_;
     struct NetState {
         bool connected;
         std::optional<net::EndReason> lastEnd;
+        bool otherWaits;
+        qint64 second;
         bool operator==(const NetState&) const = default;
     };
     std::optional<NetState> shownNetState_;

@@ -15,14 +15,19 @@ QString displayText(const char* text)
     return shown;
 }
 
-// Qt drops the window system's close requests for a window that a Qt modal box blocks, so the
-// box is shown modeless over a disabled owner, the way a system message box disables its own.
-// It belongs to its owner as a window only, not as a child widget: after a child dialog closes,
-// Qt 6.4 on Wayland leaves the owner's bottom rows, as tall as its menu bar, out of every repaint.
 void showHelpBox(QWidget& owner, const char* title, const char* text)
 {
     QMessageBox box(QMessageBox::Information, QString::fromUtf8(title), displayText(text), QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
+    showOwnedBox(owner, box);
+}
+
+// Qt drops the window system's close requests for a window that a Qt modal box blocks, so the
+// box is shown modeless over a disabled owner, the way a system message box disables its own.
+// It belongs to its owner as a window only, not as a child widget: after a child dialog closes,
+// Qt 6.4 on Wayland leaves the owner's bottom rows, as tall as its menu bar, out of every repaint.
+int showOwnedBox(QWidget& owner, QDialog& box)
+{
     box.setWindowModality(Qt::NonModal);
     box.winId();  // the native window, whose owner and state are set before it is first shown
     box.windowHandle()->setTransientParent(owner.windowHandle());
@@ -38,6 +43,7 @@ void showHelpBox(QWidget& owner, const char* title, const char* text)
     untilDismissed.exec();
     owner.setEnabled(true);
     owner.activateWindow();
+    return box.result();
 }
 
 } // namespace skyvane

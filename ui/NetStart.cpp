@@ -25,28 +25,18 @@ public:
     net::EndReason reason = net::EndReason::NoAnswer;
 };
 
-std::variant<std::unique_ptr<net::Session>, int> host(std::uint16_t port, const char* version)
+std::variant<std::unique_ptr<net::Session>, int> host(std::uint16_t port, std::string_view version)
 {
-    const net::JoinCode code = net::makeJoinCode(freshSeed());
-    std::unique_ptr<net::Session> session = net::Session::host(port, code, version);
+    std::unique_ptr<net::Session> session = openHost(port, net::makeJoinCode(freshSeed()), version);
     if (!session) {
         std::fprintf(stderr, "skyvane: cannot host on UDP port %u: another program has it\n", unsigned{port});
         return kExitNetwork;
     }
-    std::vector<std::string> addresses = localAddresses();
-    if (addresses.empty())
-        addresses.emplace_back("127.0.0.1");
-    std::printf("Hosting a net game on UDP port %u with join code %s; waiting for a player.\n", unsigned{session->port()},
-                net::toString(code).c_str());
-    for (const std::string& address : addresses)
-        std::printf("The other player joins with: skyvane --join %s:%u --code %s\n", address.c_str(),
-                    unsigned{session->port()}, net::toString(code).c_str());
-    std::fflush(stdout);
     return session;
 }
 
 std::variant<std::unique_ptr<net::Session>, int> join(const net::NetAddress& address, const net::JoinCode& code,
-                                                      const char* version)
+                                                      std::string_view version)
 {
     std::unique_ptr<net::Session> session = net::Session::join(address.host, address.port, code, version);
     if (!session) {
@@ -68,7 +58,30 @@ std::variant<std::unique_ptr<net::Session>, int> join(const net::NetAddress& add
 
 } // namespace
 
-std::variant<std::unique_ptr<net::Session>, int> startSession(const CommandLine& command, const char* version)
+std::vector<std::string> addressesToGive()
+{
+    std::vector<std::string> addresses = localAddresses();
+    if (addresses.empty())
+        addresses.emplace_back("127.0.0.1");
+    return addresses;
+}
+
+std::unique_ptr<net::Session> openHost(std::uint16_t port, const net::JoinCode& code, std::string_view version)
+{
+    std::unique_ptr<net::Session> session = net::Session::host(port, code, version);
+    if (!session)
+        return session;
+    const std::string codeText = net::toString(code);
+    std::printf("Hosting a net game on UDP port %u with join code %s; waiting for a player.\n", unsigned{session->port()},
+                codeText.c_str());
+    for (const std::string& address : addressesToGive())
+        std::printf("The other player joins with: skyvane --join %s:%u --code %s\n", address.c_str(),
+                    unsigned{session->port()}, codeText.c_str());
+    std::fflush(stdout);
+    return session;
+}
+
+std::variant<std::unique_ptr<net::Session>, int> startSession(const CommandLine& command, std::string_view version)
 {
     if (command.hostPort)
         return host(*command.hostPort, version);

@@ -1,5 +1,6 @@
 // The packet reader takes every message it writes back whole, and nothing that is not one:
 // each field is checked before use.
+#include "net/Discovery.h"
 #include "net/JoinCode.h"
 #include "net/NetAddress.h"
 #include "net/Protocol.h"
@@ -122,4 +123,30 @@ TEST(NetAddress, IsANameOrAddressWithAnOptionalPort)
     EXPECT_EQ(readNetAddress("host:65535", 1), (NetAddress{"host", 65535}));
     for (const char* wrong : {"", ":80", "host:", "host:0", "host:65536", "host:8x", "a b", "::1", "host:-1"})
         EXPECT_FALSE(readNetAddress(wrong, 28710).has_value()) << wrong;
+}
+
+TEST(Discovery, AnAnswerReadsBackAndNothingElseIsOne)
+{
+    std::array<std::uint8_t, kLargestAnswer> bytes{};
+    const std::size_t length = writeGameAnswer(GameAnswer{"desk\x01top", true}, bytes);
+    const std::span<const std::uint8_t> written(bytes.data(), length);
+    EXPECT_EQ(readGameAnswer(written), (GameAnswer{"desk?top", true})) << "the name made printable";
+    EXPECT_EQ(writeGameAnswer(GameAnswer{std::string(40, 'n'), false}, bytes), kLargestAnswer) << "the name cut";
+    EXPECT_EQ(readGameAnswer(std::span<const std::uint8_t>(bytes.data(), kLargestAnswer))->name, std::string(32, 'n'));
+    EXPECT_TRUE(isDiscoveryRequest(discoveryRequest()));
+    EXPECT_FALSE(readGameAnswer(discoveryRequest()).has_value()) << "a request is no answer";
+    std::vector<std::uint8_t> answer(written.begin(), written.end());
+    auto refused = [](std::vector<std::uint8_t> b) { return !readGameAnswer(b).has_value(); };
+    EXPECT_TRUE(refused({answer.begin(), answer.end() - 1})) << "shorter than its name";
+    answer[12] = 2;
+    EXPECT_TRUE(refused(answer)) << "room is yes or no";
+    answer[12] = 1;
+    answer[13] = 33;
+    EXPECT_TRUE(refused(answer)) << "a name longer than any";
+    answer[13] = 8;
+    answer[14] = 0x7F;
+    EXPECT_TRUE(refused(answer)) << "a name that is not printable";
+    answer[14] = 'd';
+    answer[11] ^= 1;
+    EXPECT_TRUE(refused(answer)) << "another protocol";
 }

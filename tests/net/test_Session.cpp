@@ -1,11 +1,14 @@
-// Sessions over loopback: who is let in, who is turned away and why, on both sides; and a
-// machine that keeps sending what the game cannot take is disconnected.
+// Sessions over loopback: who is let in, who is turned away and why, on both sides; a machine
+// that keeps sending what the game cannot take is disconnected; a host answers machines looking
+// for games.
+#include "net/Discovery.h"
 #include "net/JoinCode.h"
 #include "net/Session.h"
 
 #include <enet/enet.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <thread>
@@ -167,4 +170,35 @@ TEST(Session, AMachineThatKeepsSendingWhatTheGameCannotTakeIsDisconnected)
     EXPECT_EQ(peer.disconnectedWith, static_cast<std::uint32_t>(EndReason::BadPackets));
     EXPECT_EQ(host.heard.gone, std::vector{EndReason::BadPackets});
     EXPECT_GT(sent, Session::kMostBadPackets);
+}
+
+// A machine looking for games finds the host on this machine by its port, with its name and
+// whether it has room, and never its join code.
+TEST(Session, AHostAnswersMachinesLookingForGamesWithItsNameAndRoomButNotItsCode)
+{
+    Machine host{Session::host(0, kCode, "1.00"), {}};
+    const std::uint16_t port = host.session->port();
+    GameFinder finder;
+    std::vector<FoundGame> found;
+    auto lookFor = [&](bool room) {
+        found.clear();
+        finder.ask(port);
+        return serviceUntil({&host}, [&] {
+            for (const FoundGame& game : finder.collect())
+                found.push_back(game);
+            return std::any_of(found.begin(), found.end(), [&](const FoundGame& g) { return g.answer.room == room; });
+        });
+    };
+    ASSERT_TRUE(lookFor(true)) << "no answer with room";
+    const FoundGame game = found.front();
+    EXPECT_EQ(game.port, port);
+    EXPECT_FALSE(game.answer.name.empty());
+    EXPECT_EQ(game.answer.name.find(toString(kCode)), std::string::npos);
+
+    Machine player = joining(port, "K7PQ", "1.00");
+    ASSERT_TRUE(serviceUntil({&host, &player}, [&] { return host.session->connected(); }));
+    ASSERT_TRUE(lookFor(false)) << "the host, full, does not say so";
+    Machine joinedByFound = Machine{Session::join(game.address, game.port, kCode, "1.00"), {}};
+    ASSERT_TRUE(serviceUntil({&host, &player, &joinedByFound}, [&] { return joinedByFound.session->over(); }));
+    EXPECT_EQ(joinedByFound.heard.gone, std::vector{EndReason::Full});
 }
