@@ -38,8 +38,9 @@ protected:
             watchdogFired = true;
             if (QWidget* popup = QApplication::activePopupWidget())
                 popup->close();
-            if (QMessageBox* box = openBox())
-                box->reject();
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* dialog = qobject_cast<QDialog*>(top); dialog && dialog->isVisible())
+                    dialog->reject();
             state.Playing = 0;
         });
         watchdog.start(kWatchdogMs);

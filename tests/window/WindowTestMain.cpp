@@ -6,6 +6,7 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));  // a net game's version
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

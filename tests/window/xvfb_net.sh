@@ -4,35 +4,16 @@
 # that player's rocket on both screens; while one machine has a menu open the other says it is
 # waiting; Esc on the joining side brings the title back on both; closing that window ends its
 # program with 0 and leaves the host running and saying so.
-# Usage: xvfb_net.sh BINARY TITLE_PICTURE
+# Usage: xvfb_net.sh BINARY TITLE_PICTURE FIND_PICTURE
 set -euo pipefail
 game=$1
 title=$2
+FIND_PICTURE=$3
 source "$(dirname "$0")/xvfb_lib.sh"
 fail() { echo "FAIL: $*"; for f in "$WORK"/*.err; do echo "== $f"; cat "$f"; done; cp "$WORK"/*.png /tmp/ 2>/dev/null || true; exit 1; }
 
-WORK=$(mktemp -d)
-export XDG_RUNTIME_DIR="$WORK/runtime"
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-start_xvfb
-start_openbox
-HOST_DISPLAY=$DISPLAY
-start_xvfb
-start_openbox
-JOIN_DISPLAY=$DISPLAY
+source "$(dirname "$0")/two_machines.sh"
 
-on_host() { DISPLAY=$HOST_DISPLAY "$@"; }
-on_joiner() { DISPLAY=$JOIN_DISPLAY "$@"; }
-# window_named DISPLAY_FUNCTION PATTERN: the id of the visible window whose title matches.
-window_named() { "$1" xdotool search --onlyvisible --name "$2" 2>/dev/null | head -n 1; }
-# client SIDE NAME: the client area of that side's window, as $WORK/NAME.png.
-client() {
-  local display window x y h
-  display=$([ "$1" = host ] && echo "$HOST_DISPLAY" || echo "$JOIN_DISPLAY")
-  window=$([ "$1" = host ] && echo "$HOST_WINDOW" || echo "$JOIN_WINDOW")
-  read -r x y h < <(DISPLAY=$display xwininfo -id "$window" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /Height:/ {h=$2} END {print x, y, h}')
-  DISPLAY=$display import -window root -crop "320x241+${x}+$((y + h - 241))" +repage "$WORK/$2.png"
-}
 # rocket_edges PICTURE: "R1_LEFT R2_RIGHT", the left edge of player 1's rocket and the right
 # edge of player 2's, from the rockets' neutral greys (meteors are bluish, stars pure white),
 # leaving out the rows of an open menu and of the message label.
@@ -42,9 +23,6 @@ rocket_edges() {
       if ($1 >= 120) { if (left == "" || $1 < left) left = $1 } else if ($1 > right) right = $1 }
     END { print (left == "" ? 999 : left), (right == "" ? -1 : right) }'
 }
-title_shown() { client "$1" now && convert "$WORK/now.png" -crop 320x240+0+0 +repage "$WORK/now_play.png" &&
-  [ "$(differing_pixels "$WORK/now_play.png" "$title")" -eq 0 ]; }
-titled() { [ -n "$(window_named "$1" "$2")" ]; }
 
 on_host "$game" --host 0 >"$WORK/host.out" 2>"$WORK/host.err" &
 HOST_PID=$!
@@ -55,6 +33,7 @@ code=$(grep -o 'join code [A-Z0-9]*' "$WORK/host.out" | head -n 1 | cut -d' ' -f
 grep -q -- "--join [0-9.]*:$port --code $code" "$WORK/host.out" || fail "no address to give: $(cat "$WORK/host.out")"
 wait_for 20 titled on_host '^Skyvane - 1P, hosting with code [A-Z0-9]*: waiting for 2P$' || fail "the host's title"
 HOST_WINDOW=$(window_named on_host '^Skyvane - 1P')
+wait_for 10 locate_client host "$title" || fail "no title picture on the host"
 
 wrong=$([ "$code" = K7PQ ] && echo K7PA || echo K7PQ)
 status=0
@@ -69,6 +48,7 @@ EXTRA_PIDS+=("$JOIN_PID")
 wait_for 20 titled on_joiner '^Skyvane - 2P, with 1P$' || fail "the joining window's title"
 wait_for 5 titled on_host '^Skyvane - 1P, with 2P$' || fail "the host's title does not say 2P is there"
 JOIN_WINDOW=$(window_named on_joiner '^Skyvane - 2P')
+wait_for 10 locate_client joiner "$title" || fail "no title picture on the joining machine"
 on_host xdotool windowfocus --sync "$HOST_WINDOW"
 on_joiner xdotool windowfocus --sync "$JOIN_WINDOW"
 
@@ -93,14 +73,14 @@ for attempt in 1 2 3; do
   echo "attempt $attempt: host $(rocket_edges "$WORK/host_held.png"), joiner $(rocket_edges "$WORK/joiner_held.png")"
   [ "$attempt" -lt 3 ] || fail "the rockets did not move as their players steered on both screens"
   on_joiner xdotool key Escape key Escape
-  wait_for 5 title_shown host || fail "no title after an attempt"
+  wait_for 5 title_shown host "$title" || fail "no title after an attempt"
 done
 wait_for 5 waiting_said || fail "the host does not say it waits for 2P"
 on_joiner xdotool key Escape   # the menu closes and the game goes on
 sleep 0.3
 on_joiner xdotool key Escape   # Esc on the joining side ends the game on both
-wait_for 5 title_shown joiner || fail "Esc did not bring the title back on the joining side"
-wait_for 5 title_shown host || fail "Esc on the joining side did not bring the title back on the host"
+wait_for 5 title_shown joiner "$title" || fail "Esc did not bring the title back on the joining side"
+wait_for 5 title_shown host "$title" || fail "Esc on the joining side did not bring the title back on the host"
 on_host xdotool keyup Right
 on_joiner xdotool keyup Left
 
