@@ -19,67 +19,38 @@ geometry() { xwininfo -id "$WINDOW" | awk '/Absolute upper-left X/ {x=$4} /Absol
 at_normal_size() { [ "$(geometry)" = "$NORMAL" ]; }
 larger() { read -r w h x y < <(geometry) && [ "$w" -gt "$WIN_W" ] && [ "$h" -gt "$WIN_H" ]; }
 
-# view NAME: K, the scale that fits the client area below the menu bar, and LEFT TOP, the
-# corner of the shown surface in the client area; then the client area as $WORK/client.png and
-# the shown surface as $WORK/NAME.png.
+# view NAME: the scaled view of the client area below the menu bar, the window where it is now.
 view() {
   local w h x y
   read -r w h x y < <(geometry)
-  local client_w=$w client_h=$((h - MENU_H))
-  K=$((client_w / 320 < client_h / 241 ? client_w / 320 : client_h / 241))
-  LEFT=$(((client_w - 320 * K) / 2))
-  TOP=$(((client_h - 241 * K) / 2))
-  import -window root "$WORK/screen.png"
-  convert "$WORK/screen.png" -crop "${client_w}x${client_h}+${x}+$((y + MENU_H))" +repage "$WORK/client.png"
-  convert "$WORK/client.png" -crop "$((320 * K))x$((241 * K))+${LEFT}+${TOP}" +repage "$WORK/$1.png"
+  scaled_view "$1" "$w" $((h - MENU_H)) "$x" $((y + MENU_H))
 }
-
-# black_around: the client area is black outside the shown surface.
-black_around() {
-  convert "$WORK/client.png" -fill black -draw "rectangle $LEFT,$TOP $((LEFT + 320 * K - 1)),$((TOP + 241 * K - 1))" \
-    "$WORK/around.png"
-  [ "$(share_of '#000000' "$WORK/around.png")" = 100 ]
-}
-
-# title_in_blocks NAME: the shown surface is the title as at start in K x K blocks, black around.
-title_in_blocks() {
-  view "$1" && [ "$K" -ge 2 ] || return 1
-  convert "$WORK/start.png" -sample "$((320 * K))x$((241 * K))!" "$WORK/expected.png"
-  [ "$(differing_pixels "$WORK/$1.png" "$WORK/expected.png")" -eq 0 ] && black_around
-}
-
-# game_in_blocks: a frame of flight, every pixel a whole K x K block, black around.
-game_in_blocks() {
-  view flight && [ "$K" -ge 2 ] || return 1
-  convert "$WORK/flight.png" -sample '320x241!' "$WORK/frame.png"
-  convert "$WORK/frame.png" -sample "$((320 * K))x$((241 * K))!" "$WORK/blocks.png"
-  [ "$(differing_pixels "$WORK/flight.png" "$WORK/blocks.png")" -eq 0 ] && black_around &&
-    [ "$(share_of '#000000' "$WORK/frame.png")" -ge 80 ] && [ "$(share_of '#FFFFFF' "$WORK/frame.png")" -gt 0 ]
-}
+title_shown() { view "$1" && title_in_blocks "$1"; }
+flying() { view flight && flight_in_blocks flight; }
 
 back_at_start() { at_normal_size && shot now && [ "$(differing_pixels "$WORK/now.png" "$WORK/start.png")" -eq 0 ]; }
 
 start_game "$game"
 NORMAL=$(geometry)
 MENU_H=$((WIN_H - 241))
-IFS=', ' read -r FRAME_LEFT FRAME_RIGHT FRAME_TOP FRAME_BOTTOM < <(xprop -id "$WINDOW" _NET_FRAME_EXTENTS | sed 's/.*= //')
+IFS=", " read -r _ FRAME_RIGHT FRAME_TOP FRAME_BOTTOM < <(xprop -id "$WINDOW" _NET_FRAME_EXTENTS | sed 's/.*= //')
 shot start
 
 # The maximise button, second from the right end of openbox's title bar.
 xdotool mousemove $((WIN_X + WIN_W + FRAME_RIGHT - 27)) $((WIN_Y - FRAME_TOP / 2)) click 1 mousemove 0 0
 wait_for 5 larger || fail "the maximise button left the window at $(geometry)"
-wait_for 5 title_in_blocks maximised || fail "maximised, the title is not shown in ${K} x ${K} blocks centred on black"
+wait_for 5 title_shown maximised || fail "maximised, the title is not shown in ${K} x ${K} blocks centred on black"
 echo "maximised: $(geometry), the title in ${K} x ${K} blocks"
 xdotool key ctrl+s
-wait_for 5 game_in_blocks || fail "a game played maximised is not drawn in ${K} x ${K} blocks"
+wait_for 5 flying || fail "a game played maximised is not drawn in ${K} x ${K} blocks"
 xdotool key Escape
-wait_for 5 title_in_blocks after_game || fail "Esc did not bring the title back in blocks"
+wait_for 5 title_shown after_game || fail "Esc did not bring the title back in blocks"
 wmctrl -i -r "$WINDOW" -b remove,maximized_vert,maximized_horz
 wait_for 5 back_at_start || fail "taken out of maximised, the window is at $(geometry), not $NORMAL as at start"
 
 xdotool key F11
 wait_for 5 larger || fail "F11 left the window at $(geometry)"
-wait_for 5 title_in_blocks full_screen || fail "in full screen the title is not shown in ${K} x ${K} blocks centred on black"
+wait_for 5 title_shown full_screen || fail "in full screen the title is not shown in ${K} x ${K} blocks centred on black"
 echo "full screen: $(geometry), the title in ${K} x ${K} blocks"
 xdotool key Escape
 sleep 0.3
