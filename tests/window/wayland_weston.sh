@@ -64,12 +64,9 @@ wait_for 5 window_up || fail "the maximise button did not give the window back a
 xdotool key ctrl+s
 wait_for 10 flying || fail "no game in the window given back"
 # Qt's title bar would start a resize from the outer pixels of its borders: they take no input.
-for corner in "$((X + W - 2)) $((Y + H - 2))" "$((X + W - 2)) $((Y + 100))" "$((X + 100)) $((Y + 1))"; do
-  read -r from_x from_y <<<"$corner"
-  xdotool mousemove "$from_x" "$from_y" sleep 0.2 mousedown 1 sleep 0.2 mousemove $((from_x + 30)) $((from_y + 30)) \
-    sleep 0.2 mousemove $((from_x + 60)) $((from_y + 60)) sleep 0.2 mouseup 1 mousemove 0 0
-  sleep 0.3
-  window_up || fail "dragging the border at $corner resized the window: $(windows_box)"
+for border in "$((X + W - 2)) $((Y + H - 2))" "$((X + W - 2)) $((Y + 100))" "$((X + 100)) $((Y + 1))"; do
+  drag $border 60
+  window_up || fail "dragging the border at $border resized the window: $(windows_box)"
 done
 
 # F10 opens the first menu; the key is held until it shows, as weston grants a menu only to the

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # The real program under a private Xvfb with openbox, enlarged by the window manager: the
-# maximise button of the title bar and F11 each give a larger window whose client area shows
-# the title in whole-pixel blocks of the largest scale that fits below the menu bar, centred on
-# black; a game played maximised is drawn in such blocks; Esc does not leave full screen; a
-# maximise or full-screen request taken back gives the 320 x 241 client area with the same
-# pixels as at start; dragging the frame's corner grip, or the window with Alt and the right
-# button, leaves its size alone.
+# maximise button of the title bar, a maximise request and F11 each give a larger window whose
+# client area shows the title in whole-pixel blocks of the largest scale that fits below the
+# menu bar, centred on black; a game played maximised is drawn in such blocks; Esc does not
+# leave full screen; taken back by the button, a request or F11, the window gives back the
+# 320 x 241 client area with the same pixels as at start; dragging the frame's corner grip, or
+# the window with Alt and the right button, leaves its size alone.
 # Usage: xvfb_enlarged.sh BINARY
 set -euo pipefail
 game=$1
@@ -30,14 +30,25 @@ flying() { view flight && flight_in_blocks flight; }
 
 back_at_start() { at_normal_size && shot now && [ "$(differing_pixels "$WORK/now.png" "$WORK/start.png")" -eq 0 ]; }
 
+# frame_extents: FRAME_RIGHT FRAME_TOP FRAME_BOTTOM of openbox's frame round the window now.
+frame_extents() {
+  IFS=", " read -r _ FRAME_RIGHT FRAME_TOP FRAME_BOTTOM < <(xprop -id "$WINDOW" _NET_FRAME_EXTENTS | sed 's/.*= //')
+}
+
+# The maximise button, second from the right end of openbox's title bar.
+click_maximise_button() {
+  local w h x y
+  read -r w h x y < <(geometry)
+  frame_extents
+  xdotool mousemove $((x + w + FRAME_RIGHT - 27)) $((y - FRAME_TOP / 2)) click 1 mousemove 0 0
+}
+
 start_game "$game"
 NORMAL=$(geometry)
 MENU_H=$((WIN_H - 241))
-IFS=", " read -r _ FRAME_RIGHT FRAME_TOP FRAME_BOTTOM < <(xprop -id "$WINDOW" _NET_FRAME_EXTENTS | sed 's/.*= //')
 shot start
 
-# The maximise button, second from the right end of openbox's title bar.
-xdotool mousemove $((WIN_X + WIN_W + FRAME_RIGHT - 27)) $((WIN_Y - FRAME_TOP / 2)) click 1 mousemove 0 0
+click_maximise_button
 wait_for 5 larger || fail "the maximise button left the window at $(geometry)"
 wait_for 5 title_shown maximised || fail "maximised, the title is not shown in ${K} x ${K} blocks centred on black"
 echo "maximised: $(geometry), the title in ${K} x ${K} blocks"
@@ -46,7 +57,12 @@ wait_for 5 flying || fail "a game played maximised is not drawn in ${K} x ${K} b
 xdotool key Escape
 wait_for 5 title_shown after_game || fail "Esc did not bring the title back in blocks"
 wmctrl -i -r "$WINDOW" -b remove,maximized_vert,maximized_horz
-wait_for 5 back_at_start || fail "taken out of maximised, the window is at $(geometry), not $NORMAL as at start"
+wait_for 5 back_at_start || fail "a request took it out of maximised at $(geometry), not $NORMAL as at start"
+wmctrl -i -r "$WINDOW" -b add,maximized_vert,maximized_horz
+wait_for 5 larger || fail "a maximise request left the window at $(geometry)"
+wait_for 5 title_shown requested || fail "maximised by a request, the title is not shown in ${K} x ${K} blocks"
+click_maximise_button
+wait_for 5 back_at_start || fail "the button took it out of maximised at $(geometry), not $NORMAL as at start"
 
 xdotool key F11
 wait_for 5 larger || fail "F11 left the window at $(geometry)"
@@ -58,16 +74,7 @@ larger || fail "Esc left full screen"
 xdotool key F11
 wait_for 5 back_at_start || fail "F11 again left the window at $(geometry), not $NORMAL as at start"
 
-# drag FROM_X FROM_Y BY [BUTTON MODIFIER]: presses on the screen point and drags it BY pixels
-# right and down.
-drag() {
-  local button=${4:-1}
-  [ $# -lt 5 ] || xdotool keydown "$5"
-  xdotool mousemove "$1" "$2" sleep 0.2 mousedown "$button" sleep 0.2 mousemove $(($1 + $3 / 2)) $(($2 + $3 / 2)) \
-    sleep 0.2 mousemove $(($1 + $3)) $(($2 + $3)) sleep 0.2 mouseup "$button"
-  [ $# -lt 5 ] || xdotool keyup "$5"
-  sleep 0.5
-}
+frame_extents
 drag $((WIN_X + WIN_W - 5)) $((WIN_Y + WIN_H + FRAME_BOTTOM / 2)) 100
 at_normal_size || fail "dragging the corner grip resized the window to $(geometry)"
 drag $((WIN_X + WIN_W - 20)) $((WIN_Y + WIN_H - 20)) 100 3 alt

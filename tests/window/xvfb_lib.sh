@@ -34,6 +34,17 @@ choose_menu_item() {
   xdotool key Return
 }
 
+# drag X Y BY [BUTTON [MODIFIER]]: presses the button (1 by default) at the screen point, with
+# the modifier key held if one is given, drags it BY pixels right and down, and lets go.
+drag() {
+  local button=${4:-1}
+  [ $# -lt 5 ] || xdotool keydown "$5"
+  xdotool mousemove "$1" "$2" sleep 0.2 mousedown "$button" sleep 0.2 mousemove $(($1 + $3 / 2)) $(($2 + $3 / 2)) \
+    sleep 0.2 mousemove $(($1 + $3)) $(($2 + $3)) sleep 0.2 mouseup "$button" mousemove 0 0
+  [ $# -lt 5 ] || xdotool keyup "$5"
+  sleep 0.4
+}
+
 # wait_exit SECONDS: waits for the game to end; sets GAME_EXIT to its exit code, or "timeout".
 wait_exit() {
   local deadline=$((SECONDS + $1))
