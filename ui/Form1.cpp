@@ -1,7 +1,7 @@
 #include "Form1.h"
 
-#include "FatalError.h"
 #include "ClientArea.h"
+#include "FatalError.h"
 #include "HelpBox.h"
 #include "HelpTexts.h"
 #include "ImageControl.h"
