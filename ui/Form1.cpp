@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "ClientArea.h"
 #include "FatalError.h"
 #include "HelpBox.h"
 #include "HelpTexts.h"
@@ -9,7 +10,7 @@
 #include "NoAltMenuStyle.h"
 #include "drawing/Pictures.h"
 #include "input/KeyHandlers.h"
-#include "platform/NormalWindowState.h"
+#include "platform/ConfiguredSize.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -18,7 +19,6 @@
 #include <QDateTime>
 #include <QHostInfo>
 #include <QLabel>
-#include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -30,6 +30,10 @@ namespace skyvane {
 namespace {
 
 constexpr QRect kLabel1Geometry{0, 103, 320, 27};
+// Window managers resize the window by its edges only in steps of this size beyond its normal
+// size, and no screen is that large: its edges cannot change its size, while maximised,
+// full-screen and tiled sizes, which take no steps, are taken as given.
+constexpr int kResizeStep = 16384;
 constexpr int kPadPollingMs = 10;  // half a frame: between games a pad answers as quickly as the keys
 constexpr int kNetServiceMs = 10;  // the other machine hears from this one while a game is held
 constexpr qint64 kRoundTripShownMs = 1000;  // the status line's round trip is this often new
@@ -40,7 +44,6 @@ QLabel* createLabel1(QWidget* parent)
 {
     auto* label1 = new QLabel(parent);
     label1->setObjectName(QStringLiteral("Label1"));
-    label1->setGeometry(kLabel1Geometry);
     label1->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     QFont font;
     font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"), QStringLiteral("Noto Sans CJK JP")});
@@ -62,7 +65,6 @@ ImageControl* createImage1(const QImage& title, QWidget* parent)
 {
     auto* image1 = new ImageControl(title, parent);
     image1->setObjectName(QStringLiteral("Image1"));
-    image1->move(0, 0);
     return image1;
 }
 
@@ -70,19 +72,23 @@ ImageControl* createImage1(const QImage& title, QWidget* parent)
 
 Form1::Form1(const Pictures& pictures, GameState& state, int firstPadPlayer)
     : state_(state), surfaces_(pictures.rocketSheet, pictures.meteorStrip, pictures.finale),
-      drawing_(surfaces_), title_(pictures.title), clientArea_(new ImageControl(surfaces_.window(), this)),
+      drawing_(surfaces_), title_(pictures.title), clientArea_(new ClientArea(surfaces_.window(), this)),
       label1_(createLabel1(clientArea_)), image1_(createImage1(title_, clientArea_)), controls_(*image1_, *label1_),
       game_(state_, World{clock_, random_, *this, drawing_, controls_}), padKeys_(held_, firstPadPlayer - 1)
 {
     setWindowTitle(QStringLiteral("Skyvane"));
     setWindowIcon(QIcon(QPixmap::fromImage(pictures.icon)));
+    clientArea_->addControl(*label1_, kLabel1Geometry);
+    clientArea_->addControl(*image1_, QRect(QPoint(0, 0), title_.size()));
     setCentralWidget(clientArea_);
     createMenus();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     setFocusPolicy(Qt::StrongFocus);
+    resize(sizeHint());  // the normal size, on a small screen too
     placeAtScreenCentre();
-    winId();  // the native window, whose state is guarded from its first showing on
-    keepNormalState(*windowHandle());
+    winId();  // the native window, whose size hints hold from its first showing on
+    setBaseSize(size());
+    setSizeIncrement(kResizeStep, kResizeStep);
+    followConfiguredSize(*windowHandle());
     if (gamepads_.available()) {
         connect(&padPolling_, &QTimer::timeout, this, [this] { gamepads_.poll(*this); });
         padPolling_.start(kPadPollingMs);
@@ -160,7 +166,6 @@ void Form1::enableNetItems()
 // the client area alone before.
 void Form1::placeAtScreenCentre()
 {
-    adjustSize();
     if (const QScreen* target = screen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(target->availableGeometry().center());
@@ -187,7 +192,7 @@ void Form1::pumpEvents()
 void Form1::showGameChanges()
 {
     if (drawing_.takeDirty())
-        clientArea_->update();
+        clientArea_->surfaceChanged();
     controls_.apply();
 }
 
@@ -327,7 +332,12 @@ void Form1::keyPressEvent(QKeyEvent* event)
     runGuarded([&] { held_.press(keyCells(), KeyHolder::Keyboard, virtualKeyCode(*event), shift); });
     if (event->key() == Qt::Key_F10)
         openMenuBar();
+    else if (event->key() == Qt::Key_F11 && !event->isAutoRepeat())
+        toggleFullScreen();
 }
+
+// Only F11 leaves full screen: Esc belongs to the game.
+void Form1::toggleFullScreen() { setWindowState(windowState() ^ Qt::WindowFullScreen); }
 
 // Auto-repeat arrives as release and press pairs; only the presses count.
 void Form1::keyReleaseEvent(QKeyEvent* event)

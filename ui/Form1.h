@@ -28,6 +28,8 @@ namespace skyvane {
 struct Pictures;
 class ImageControl;
 
+class ClientArea;
+
 class Form1 : public QMainWindow, private EventPump, private PadListener {
     Q_OBJECT
 public:
@@ -54,6 +56,8 @@ private:
     void placeAtScreenCentre();
     // F10: the first menu opens, and the menus take the keys until one is chosen or Esc.
     void openMenuBar();
+    // F11: full screen, the menu bar still at the top, or back to the state before.
+    void toggleFullScreen();
 
     // The end of every pass of a running game: show the frame, then handle every pending event.
     void pumpEvents() override;
@@ -97,7 +101,7 @@ private:
     DeterministicRandom random_;
     QImage title_;
     // The widgets belong to the window; Image1 and Label1 lie above the client area.
-    ImageControl* clientArea_;
+    ClientArea* clientArea_;
     QLabel* label1_;
     ImageControl* image1_;
     FormControls controls_;

@@ -1,6 +1,6 @@
 #include "HelpBox.h"
 
-#include "platform/NormalWindowState.h"
+#include "platform/ConfiguredSize.h"
 
 #include <QEventLoop>
 #include <QMessageBox>
@@ -31,7 +31,7 @@ int showOwnedBox(QWidget& owner, QDialog& box)
     box.setWindowModality(Qt::NonModal);
     box.winId();  // the native window, whose owner and state are set before it is first shown
     box.windowHandle()->setTransientParent(owner.windowHandle());
-    keepNormalState(*box.windowHandle());
+    followConfiguredSize(*box.windowHandle());
     box.adjustSize();
     box.move(owner.frameGeometry().center() - box.rect().center());
 

@@ -6,7 +6,7 @@ namespace skyvane {
 
 ImageControl::ImageControl(const QImage& picture, QWidget* parent) : QWidget(parent), picture_(picture)
 {
-    setFixedSize(picture.size());
+    resize(picture.size());
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

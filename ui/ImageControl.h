@@ -1,7 +1,7 @@
 #pragma once
-// A picture drawn at its own size with nearest-neighbour scaling, so that high-DPI screens
-// get crisp pixel blocks; never focused. It keeps a reference, not a copy: the window
-// surface it may show is written on every frame. The picture must outlive the control.
+// A picture drawn over the whole control with nearest-neighbour scaling, so that a control a
+// whole number of times the picture's size, or a high-DPI screen, shows crisp pixel blocks;
+// never focused. It keeps a reference, not a copy; the picture must outlive the control.
 
 #include <QImage>
 #include <QWidget>
@@ -11,6 +11,7 @@ namespace skyvane {
 class ImageControl : public QWidget {
     Q_OBJECT
 public:
+    // The control starts at the picture's size.
     ImageControl(const QImage& picture, QWidget* parent);
 
 protected:

@@ -1,4 +1,5 @@
 // Form1 on the offscreen platform: controls, menus, commands, help boxes, closing.
+#include "WholeBlocks.h"
 #include "WindowFixture.h"
 
 #include "game/GameState.h"
@@ -10,7 +11,7 @@
 #include <QSignalSpy>
 
 using namespace skyvane;
-using skyvane::testing::WindowTest;
+using namespace skyvane::testing;
 
 namespace {
 QStringList titlesOf(const QList<QAction*>& actions)
@@ -22,7 +23,7 @@ QStringList titlesOf(const QList<QAction*>& actions)
 }
 } // namespace
 
-TEST_F(WindowTest, StartsWithTheTitleOverAWhiteSurfaceAndAFixedClientArea)
+TEST_F(WindowTest, StartsWithTheTitleOverAWhiteSurfaceAtItsNormalSize)
 {
     EXPECT_EQ(window->windowTitle(), "Skyvane");
     EXPECT_FALSE(window->windowIcon().isNull());
@@ -37,10 +38,9 @@ TEST_F(WindowTest, StartsWithTheTitleOverAWhiteSurfaceAndAFixedClientArea)
     EXPECT_EQ(label1->palette().color(QPalette::WindowText), QColor(Qt::white));
     EXPECT_EQ(label1->palette().color(QPalette::Window), QColor(Qt::black));
     EXPECT_EQ(window->frameGeometry().center(), window->screen()->availableGeometry().center());
-    EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "the window manager offers no resize";
-    window->resize(640, 480);
-    QApplication::processEvents();
-    EXPECT_EQ(window->centralWidget()->size(), QSize(320, 241)) << "the user cannot resize it";
+    EXPECT_EQ(window->baseSize(), window->size()) << "edges resize only in steps from the normal size";
+    EXPECT_GT(window->sizeIncrement().width(), 8 * window->screen()->size().width()) << "steps no screen holds";
+    EXPECT_GT(window->sizeIncrement().height(), 8 * window->screen()->size().height()) << "steps no screen holds";
 }
 
 TEST_F(WindowTest, TheMenusAndItemsCarryTheirCaptionsAsObjectNamesAndStartHasItsShortcut)
@@ -173,32 +173,45 @@ TEST_F(WindowTest, F10OpensTheMenusWhichHoldTheGameAndThenTheKeysAreTheGamesAgai
     EXPECT_TRUE(image1->isVisible()) << "Esc reached the game";
 }
 
-TEST_F(WindowTest, MaximiseAndFullScreenRequestsLeaveTheWindowAndTheBoxesAtTheirSize)
+TEST_F(WindowTest, MaximiseAndFullScreenRequestsShowTheTitleInWholePixelBlocksUntilTheWindowLeavesThem)
 {
-    // What each request left once the window took it and was turned back: "" when state and size held.
-    auto requestEach = [](QWidget& shown) {
-        QStringList changed;
-        const QSize size = shown.size();
-        for (Qt::WindowState request : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
-            const QSignalSpy states(shown.windowHandle(), &QWindow::windowStateChanged);
-            shown.windowHandle()->setWindowStates(request);
-            if (!QTest::qWaitFor([&] { return states.count() >= 2 && shown.windowState() == Qt::WindowNoState && shown.size() == size; }, 1000))
-                changed << QStringLiteral("%1: %2 changes, state %3, %4 x %5").arg(request).arg(states.count())
-                               .arg(shown.windowState()).arg(shown.width()).arg(shown.height());
-        }
-        return changed.join(QLatin1String("; "));
-    };
-    EXPECT_EQ(requestEach(*window).toStdString(), "");
-    EXPECT_EQ(window->centralWidget()->size(), QSize(320, 241));
-    QString boxChanged = QStringLiteral("no box");
-    after(50, [&] {
-        if (QMessageBox* box = openBox()) {
-            boxChanged = requestEach(*box);
-            box->accept();
-        }
+    const QImage atStart = clientArea();
+    for (Qt::WindowState request : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
+        handle()->setWindowStates(request);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window->windowState() == request; }, 1000)) << request;
+        const QSize area = window->centralWidget()->size();
+        EXPECT_GT(area.width(), 320) << request;
+        EXPECT_EQ(blockMismatch(atStart, window->centralWidget()->grab().toImage(), expectedView(area)).toStdString(), "")
+            << request;
+        handle()->setWindowStates(Qt::WindowNoState);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window->centralWidget()->size() == QSize(320, 241); }, 1000)) << request;
+        EXPECT_EQ(clientArea(), atStart) << request;
+    }
+}
+
+// F11 is a key of the window and of the game alike; Esc ends the game, not the full screen.
+TEST_F(WindowTest, F11TogglesAFullScreenWhereGamesRunAndTheMenusOpen)
+{
+    const QSize normal = window->size();
+    QTest::keyClick(handle(), Qt::Key_F11);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->isFullScreen(); }, 1000));
+    key(QEvent::KeyPress, Qt::Key_F11, Qt::NoModifier, true);
+    EXPECT_TRUE(window->isFullScreen()) << "a held key's repeats change nothing";
+    QString menuByF10;
+    after(300, [&] {
+        QTest::keyClick(handle(), Qt::Key_F10);
+        menuByF10 = openMenu();
+        keyToFocus(QTest::Click, Qt::Key_Escape);
+        keyToFocus(QTest::Click, Qt::Key_Escape);
     });
-    action("操作表")->trigger();
-    EXPECT_EQ(boxChanged.toStdString(), "");
+    action("スタート")->trigger();
+    EXPECT_EQ(state.Playing, 0) << "Esc ended the game";
+    EXPECT_TRUE(window->isFullScreen()) << "Esc left full screen";
+    EXPECT_EQ(menuByF10, "ゲーム");
+    ASSERT_TRUE(clickMenuTitle("人数設定")) << "the mouse reaches the menus in full screen";
+    keyToFocus(QTest::Click, Qt::Key_Escape);
+    QTest::keyClick(handle(), Qt::Key_F11);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isFullScreen() && window->size() == normal; }, 1000));
 }
 
 TEST_F(WindowTest, TheGoalShowsItsCaptionInTheLabel)

@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # The real program as a native Wayland client of a private weston inside a private Xvfb, under
 # the Qt platform name given: it comes up at its size with the title, Ctrl+S starts a game, the
-# maximise buttons of the window and of a help box neither end the program nor leave the window
-# at another size, F10 reaches the menus, the whole play area is drawn after a help box, and closing the window with the help box open in the middle of a game ends it with exit code 0.
+# maximise button maximises the window and the game goes on drawn in whole-pixel blocks centred
+# on black, and pressed again gives the window back at its size; the maximise button of a help
+# box maximises the box and gives it back, and nothing ends the program; F10 reaches the menus,
+# the whole play area is drawn after a help box, F11 shows the title in whole-pixel blocks in
+# full screen and back, and closing the window with the help box open in the middle of a game
+# ends it with exit code 0.
 # Usage: wayland_weston.sh BINARY TITLE_PICTURE FIND_PICTURE QT_PLATFORM_NAME
 set -euo pipefail
 game=$1
@@ -10,7 +14,7 @@ title=$2
 find_picture=$3
 platform=$4
 source "$(dirname "$0")/xvfb_lib.sh"
-fail() { echo "FAIL ($platform): $*"; cat "$WORK/stderr" 2>/dev/null || true; exit 1; }
+fail() { echo "FAIL ($platform): $*"; cat "$WORK/stderr" 2>/dev/null || true; cp "$WORK"/*.png /tmp/ 2>/dev/null || true; exit 1; }
 
 start_xvfb
 start_weston
@@ -21,6 +25,7 @@ GAME_PID=$!
 window_up() { read -r W H X Y < <(windows_box) && [ "$W $H" = "326 297" ]; }
 wait_for 30 window_up || fail "no 326 x 297 window: $(windows_box)"
 client() { import -window root -crop "320x241+$((X + 3))+$((Y + H - 244))" +repage "$WORK/$1.png"; }
+MENU_H=$((H - 30 - 241 - 3))
 client start
 convert "$WORK/start.png" -crop 320x240+0+0 +repage "$WORK/start_play.png"
 [ "$(differing_pixels "$WORK/start_play.png" "$title")" -eq 0 ] || fail "the title picture is not shown"
@@ -43,11 +48,26 @@ click_maximise() {
   sleep 0.5
   kill -0 "$GAME_PID" 2>/dev/null || fail "the maximise button ended the program"
 }
+# Maximised, the window fills the screen: borders and title bar, the menu bar, and below it the
+# client area, where the game goes on in whole-pixel blocks.
 click_maximise "$W" "$X" "$Y"
-wait_for 5 window_up || fail "the maximise button left the window at another size: $(windows_box)"
+xdotool key ctrl+s  # a new game: the checks below see flight or the game-over countdown
+whole_screen() { [ "$(windows_box)" = "800 600 0 0" ]; }
+wait_for 5 whole_screen || fail "the maximise button did not maximise the window: $(windows_box)"
+maximised_flying() { scaled_view flight 794 $((600 - 33 - MENU_H)) 3 $((30 + MENU_H)) && flight_in_blocks flight; }
+wait_for 10 maximised_flying || fail "maximised, the game is not drawn in ${K} x ${K} blocks centred on black"
 cp "$WORK/flight.png" "$WORK/before.png"
-still_flying() { flying && [ "$(differing_pixels "$WORK/flight.png" "$WORK/before.png")" -gt 0 ]; }
-wait_for 10 still_flying || fail "the game stopped after the maximise button"
+still_flying() { maximised_flying && [ "$(differing_pixels "$WORK/flight.png" "$WORK/before.png")" -gt 0 ]; }
+wait_for 10 still_flying || fail "the game stopped in the maximised window"
+click_maximise 800 0 0
+wait_for 5 window_up || fail "the maximise button did not give the window back at its size: $(windows_box)"
+xdotool key ctrl+s
+wait_for 10 flying || fail "no game in the window given back"
+# Qt's title bar would start a resize from the outer pixels of its borders: they take no input.
+for border in "$((X + W - 2)) $((Y + H - 2))" "$((X + W - 2)) $((Y + 100))" "$((X + 100)) $((Y + 1))"; do
+  drag $border 60
+  window_up || fail "dragging the border at $border resized the window: $(windows_box)"
+done
 
 # F10 opens the first menu; the key is held until it shows, as weston grants a menu only to the
 # latest key event. Then, in a game started afresh, the how-to-play box from the third menu.
@@ -68,10 +88,14 @@ open_help_box() {
 }
 open_help_box
 click_maximise 68 "$BX" $((BY - 5))
-# Activating the window and then the box repaints the box's title bar: a maximised box breaks there.
+wait_for 5 whole_screen || fail "the box's maximise button did not maximise it: $(windows_box)"
+click_maximise 800 0 0
+wait_for 10 box_up || fail "the box's maximise button did not give the box back"
+# Activating the window and then the box repaints the box's title bar: a box at another size
+# than it commits breaks there.
 xdotool mousemove $((X + 160)) $((Y + 150)) click 1 sleep 0.3 mousemove $((BX + 20)) $((BY + 45)) click 1 mousemove 0 0
 sleep 0.5
-kill -0 "$GAME_PID" 2>/dev/null || fail "the box's maximise button ended the program"
+kill -0 "$GAME_PID" 2>/dev/null || fail "the box ended the program"
 xdotool key Return
 box_gone() { import -window root "$WORK/screen.png" && ! "$find_picture" "$WORK/screen.png" "$WORK/active.png" | grep -qv "^$((X + W - 68)) $((Y + 5))\$"; }
 wait_for 5 box_gone || fail "Return did not dismiss the help box"
@@ -84,6 +108,13 @@ xdotool key Escape
 title_back() { client back && convert "$WORK/back.png" -crop 320x240+0+0 +repage "$WORK/back_play.png" &&
   [ "$(differing_pixels "$WORK/back_play.png" "$title")" -eq 0 ]; }
 wait_for 5 title_back || fail "after a help box the play area is not drawn whole: $(differing_pixels "$WORK/back_play.png" "$title") pixels differ from the title"
+
+# In full screen Qt draws no title bar: the menu bar at the top, below it the client area.
+xdotool key F11
+full_screen_title() { scaled_view full_screen 800 $((600 - MENU_H)) 0 "$MENU_H" && title_in_blocks full_screen; }
+wait_for 5 full_screen_title || fail "in full screen the title is not shown in ${K} x ${K} blocks centred on black: $(windows_box)"
+xdotool key F11
+wait_for 5 window_up || fail "F11 again did not give the window back at its size: $(windows_box)"
 xdotool key ctrl+s
 
 open_help_box

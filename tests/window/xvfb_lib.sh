@@ -14,7 +14,12 @@ differing_pixels() {
   compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1
 }
 
-# share_of COLOUR PICTURE: percentage of pixels of exactly that colour (e.g. "#000000").
+# white_points PICTURE: how many pixels are exactly white.
+white_points() {
+  convert "$1" -fill black +opaque '#FFFFFF' -fill white -opaque '#FFFFFF' -format '%[fx:round(mean*w*h)]' info:
+}
+
+# share_of COLOUR PICTURE: percentage of pixels of exactly that colour (e.g. "#000000"); not white.
 share_of() {
   convert "$2" -fill white +opaque "$1" -fill black -opaque "$1" -format '%[fx:round(100*(1-mean))]' info:
 }
@@ -27,6 +32,17 @@ choose_menu_item() {
   local i
   for ((i = 0; i <= $2; i++)); do xdotool key Down; done
   xdotool key Return
+}
+
+# drag X Y BY [BUTTON [MODIFIER]]: presses the button (1 by default) at the screen point, with
+# the modifier key held if one is given, drags it BY pixels right and down, and lets go.
+drag() {
+  local button=${4:-1}
+  [ $# -lt 5 ] || xdotool keydown "$5"
+  xdotool mousemove "$1" "$2" sleep 0.2 mousedown "$button" sleep 0.2 mousemove $(($1 + $3 / 2)) $(($2 + $3 / 2)) \
+    sleep 0.2 mousemove $(($1 + $3)) $(($2 + $3)) sleep 0.2 mouseup "$button" mousemove 0 0
+  [ $# -lt 5 ] || xdotool keyup "$5"
+  sleep 0.4
 }
 
 # wait_exit SECONDS: waits for the game to end; sets GAME_EXIT to its exit code, or "timeout".
@@ -90,4 +106,43 @@ windows_box() {
   [ $# -gt 0 ] || import -window root "$picture"
   convert "$picture" -fill "$WESTON_DESKTOP" -draw 'rectangle 0,0 39,39' -fill black -opaque "$WESTON_DESKTOP" \
     -trim -format '%w %h %[fx:page.x] %[fx:page.y]\n' info: 2>/dev/null
+}
+
+# scaled_view NAME CLIENT_W CLIENT_H CLIENT_X CLIENT_Y: for the client area at that place on
+# screen, K, the largest whole scale of the 320 x 241 surface that it holds, and LEFT TOP, the
+# corner of the surface shown centred in it; saves the client area as $WORK/client.png and the
+# shown surface as $WORK/NAME.png.
+scaled_view() {
+  K=$(($2 / 320 < $3 / 241 ? $2 / 320 : $3 / 241))
+  LEFT=$((($2 - 320 * K) / 2))
+  TOP=$((($3 - 241 * K) / 2))
+  import -window root -crop "$2x$3+$4+$5" +repage "$WORK/client.png"
+  convert "$WORK/client.png" -crop "$((320 * K))x$((241 * K))+${LEFT}+${TOP}" +repage "$WORK/$1.png"
+}
+
+# black_around: the client area of the last scaled_view is black outside the shown surface.
+black_around() {
+  convert "$WORK/client.png" -fill black -draw "rectangle $LEFT,$TOP $((LEFT + 320 * K - 1)),$((TOP + 241 * K - 1))" \
+    "$WORK/around.png"
+  [ "$(share_of '#000000' "$WORK/around.png")" = 100 ]
+}
+
+# title_in_blocks NAME: the shown surface of the last scaled_view, $WORK/NAME.png, is
+# $WORK/start.png, the client area at start, in K x K blocks with black around.
+title_in_blocks() {
+  [ "$K" -ge 2 ] || return 1
+  convert "$WORK/start.png" -sample "$((320 * K))x$((241 * K))!" "$WORK/expected.png"
+  [ "$(differing_pixels "$WORK/$1.png" "$WORK/expected.png")" -eq 0 ] && black_around
+}
+
+# flight_in_blocks NAME: the shown surface $WORK/NAME.png is a frame of flight, black space with
+# white stars, every pixel of it a whole K x K block, with black around. The band of the message
+# label is left out: its text is drawn at K times its font size, not in blocks.
+flight_in_blocks() {
+  [ "$K" -ge 2 ] || return 1
+  convert "$WORK/$1.png" -fill black -draw "rectangle 0,$((103 * K)) $((320 * K - 1)),$((130 * K - 1))" "$WORK/unlabelled.png"
+  convert "$WORK/unlabelled.png" -sample '320x241!' "$WORK/frame.png"
+  convert "$WORK/frame.png" -sample "$((320 * K))x$((241 * K))!" "$WORK/blocks.png"
+  [ "$(differing_pixels "$WORK/unlabelled.png" "$WORK/blocks.png")" -eq 0 ] && black_around &&
+    [ "$(share_of '#000000' "$WORK/frame.png")" -ge 80 ] && [ "$(white_points "$WORK/frame.png")" -gt 0 ]
 }

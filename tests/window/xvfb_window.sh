@@ -47,8 +47,7 @@ xdotool key ctrl+s
 sleep 0.6
 shot flight
 [ "$(share_of '#000000' "$WORK/flight.png")" -ge 80 ] || fail "the play area is not black"
-white_points=$(convert "$WORK/flight.png" -fill black +opaque '#FFFFFF' -fill white -opaque '#FFFFFF' -format '%[fx:round(mean*w*h)]' info:)
-[ "$white_points" -ge 10 ] || fail "no white star points ($white_points)"
+[ "$(white_points "$WORK/flight.png")" -ge 10 ] || fail "no white star points ($(white_points "$WORK/flight.png"))"
 xdotool key Escape
 sleep 0.5
 shot after
