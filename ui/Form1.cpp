@@ -292,7 +292,17 @@ void Form1::leaveNetCommand()
 
 std::string Form1::programVersion() { return QCoreApplication::applicationVersion().toStdString(); }
 
-// A label of the status line, not its passing message, which a menu's item clears.
+// The normal size: the client area, the menu bar above it and the status line, once there is
+// one, below; on a small screen too. Only window managers' steps beyond it resize by the edges.
+void Form1::takeNormalSize()
+{
+    if (windowState() == Qt::WindowNoState)
+        resize(sizeHint());
+    setBaseSize(sizeHint());
+}
+
+// A label of the status line, not its passing message, which a menu's item clears. The window
+// grows by the line rather than the client area shrinking, once the line is laid out.
 void Form1::showStatus(const QString& text)
 {
     if (netStatus_ == nullptr) {
@@ -300,6 +310,7 @@ void Form1::showStatus(const QString& text)
         netStatus_->setObjectName(QStringLiteral("ネット対戦の状態"));
         statusBar()->setSizeGripEnabled(false);
         statusBar()->addWidget(netStatus_);
+        QMetaObject::invokeMethod(this, &Form1::takeNormalSize, Qt::QueuedConnection);
     }
     if (netStatus_->text() != text) {
         netStatus_->setText(text);

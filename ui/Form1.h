@@ -54,6 +54,7 @@ protected:
 private:
     void createMenus();
     void placeAtScreenCentre();
+    void takeNormalSize();
     // F10: the first menu opens, and the menus take the keys until one is chosen or Esc.
     void openMenuBar();
     // F11: full screen, the menu bar still at the top, or back to the state before.
