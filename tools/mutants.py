@@ -3,9 +3,10 @@
 
 Copies the commit at HEAD into a scratch folder (build-mutants/<commit>/, re-used by later runs
 of the same commit), builds it there once and checks that the tests pass. It then plants one
-fault at a time in the production code (game/, input/, platform/, drawing/, ui/), rebuilds
-incrementally and runs ctest without the tests that need a display server or the packaging
-tools. A mutant is KILLED when a test fails or times out, SURVIVED when every test passes and
+fault at a time in the production code (game/, input/, platform/, drawing/, net/, ui/),
+rebuilds incrementally and runs ctest without the tests that need a display server or the
+packaging tools, and without the net game's runs over links with delay, of which the run with
+none stands for all. A mutant is KILLED when a test fails or times out, SURVIVED when every test passes and
 STILLBORN when it does not build; the score is killed out of the mutants that build.
 
 Faults: relational (< <=, > >=, == !=), arithmetic (+ -, * /, % /), logical (&& ||), removing
@@ -22,7 +23,7 @@ import argparse, fnmatch, json, os, random, re, shutil, signal, subprocess, sys,
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
-DEFAULT_FILES = [f"{d}/*.{e}" for d in ("game", "input", "platform", "drawing", "ui") for e in ("cpp", "h")]
+DEFAULT_FILES = [f"{d}/*.{e}" for d in ("game", "input", "platform", "drawing", "net", "ui") for e in ("cpp", "h")]
 
 KEYWORDS = set("""alignas alignof asm auto bool break case catch char char8_t char16_t char32_t class
 concept const consteval constexpr constinit const_cast continue co_await co_return co_yield decltype
@@ -317,7 +318,7 @@ def main():
     option("--build-timeout", "seconds for one incremental build", type=float, default=600)
     option("--test-timeout", "seconds for one test (ctest --timeout)", type=float, default=60)
     option("--exclude-tests", "regular expression of the tests left out (ctest -E)",
-           default="xvfb|wayland|packaging|install")
+           default="xvfb|wayland|packaging|install|rtt60|rtt150")
     option("--scratch", "folder of the scratch copies", default=str(ROOT / "build-mutants"))
     parser.add_argument("--out", metavar="FILE", help="also write every result as JSON to FILE")
     parser.add_argument("--list", action="store_true", help="only print the sampled mutants; build nothing")
