@@ -3,22 +3,11 @@
 #include "Frame.h"
 #include "Goal.h"
 #include "RandomDraws.h"
+#include "RunningScope.h"
 
 namespace skyvane {
 
 namespace {
-
-// Clears the running flag however GameMain is left, a range error included.
-class RunningScope {
-public:
-    explicit RunningScope(bool& running) : running_(running) { running_ = true; }
-    ~RunningScope() { running_ = false; }
-    RunningScope(const RunningScope&) = delete;
-    RunningScope& operator=(const RunningScope&) = delete;
-
-private:
-    bool& running_;
-};
 
 void setUpRockets(GameState& s)
 {

@@ -2,11 +2,11 @@
 
 #include "game/GameConstants.h"
 #include "game/Goal.h"
+#include "game/RunningScope.h"
 #include "platform/FreshSeed.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <limits>
 #include <utility>
 
 namespace skyvane::net {
@@ -18,24 +18,12 @@ constexpr int kMostPredicted = FrameTimeline::kMostPredicted;
 constexpr const char* kWaitingFor2PCaption = "Waiting for 2P...";
 constexpr const char* kWaitingFor1PCaption = "Waiting for 1P...";
 
-std::size_t checksumSlot(std::int32_t frame)
-{
-    return static_cast<std::size_t>(frame / NetGame::kChecksumInterval) % 16;
-}
-
-// Clears the running flag however GameMain is left.
-class RunningScope {
-public:
-    explicit RunningScope(bool& running) : running_(running) { running_ = true; }
-    ~RunningScope() { running_ = false; }
-    RunningScope(const RunningScope&) = delete;
-    RunningScope& operator=(const RunningScope&) = delete;
-
-private:
-    bool& running_;
-};
-
 } // namespace
+
+std::size_t NetGame::checksumSlot(std::int32_t frame)
+{
+    return static_cast<std::size_t>(frame / kChecksumInterval) % kChecksumsKept;
+}
 
 NetGame::NetGame(Session& session, RollbackGame& frames, const GameState& present, const World& world)
     : session_(session), frames_(frames), present_(present), world_(world),
@@ -56,27 +44,27 @@ void NetGame::startCommand()
     pendingStart_ = Start{latest + 1, freshSeed()};
 }
 
-// After a game ends here, its last inputs are sent on for a while: the other machine may still
-// need them to agree on the frame that ended it.
 void NetGame::leave()
 {
     session_.leave();
     lastEnd_ = EndReason::Left;
     if (running_)
-        end_ = EndReason::Left;
+        round_.end = EndReason::Left;
 }
 
 bool NetGame::otherWaitsForThis() const
 {
-    return running_ && remotePresent_ >= timeline_.present() + FrameTimeline::kMostPredicted;
+    return running_ && round_.remotePresent >= timeline_.present() + FrameTimeline::kMostPredicted;
 }
 
+// After a game ends here, its last inputs are sent on for a while: the other machine may still
+// need them to agree on the frame that ended it.
 void NetGame::service()
 {
     session_.service(*this);
     if (tickStep() == lastSentStep_ || game_ == 0)
         return;
-    if (running_ || stepsSentAfterEnd_++ < kStepsSentAfterEnd)
+    if (running_ || round_.stepsSentAfterEnd++ < kStepsSentAfterEnd)
         sendInputs();
 }
 
@@ -106,7 +94,7 @@ bool NetGame::pass()
     session_.service(*this);
     if (tickStep() > lastStep_)
         runTickStep();
-    if (inFinale_)
+    if (round_.inFinale)
         runFinalePass(finale_, finaleWorld_);
     showMessage();
     lastStep_ = tickStep();
@@ -123,23 +111,10 @@ void NetGame::beginGame()
     frames_.setUp(start.seed);
     timeline_.reset();
     keys_.Playing = -1;  // as the set-up's: Esc clears it again
-    inFinale_ = false;
-    goalFrame_.reset();
-    stepsSentAfterEnd_ = 0;
-    end_.reset();
-    shown_ = Shown::None;
-    lastAgreed_ = 0;
-    remotePresent_ = 0;
-    remoteAdvantage_ = 0;
-    leadSum_ = 0;
-    leadSteps_ = 0;
+    round_ = Round{};
     // The joining machine hears of the game half a round trip later; the host waits as long.
-    stepsToLetPass_ = session_.side() == Session::Side::Host
-                          ? std::min(static_cast<int>(session_.roundTripMs() / 2 / kTickStepMs), kMostPredicted)
-                          : 0;
-    waitingSteps_ = 0;
-    local_.fill({});
-    remote_.fill({});
+    if (session_.side() == Session::Side::Host)
+        round_.stepsToLetPass = std::min(static_cast<int>(session_.roundTripMs() / 2 / kTickStepMs), kMostPredicted);
     lastStep_ = tickStep();
 }
 
@@ -148,26 +123,29 @@ void NetGame::beginGame()
 // Esc, once both agree on the frame that reached the goal.
 bool NetGame::gameEnded() const
 {
-    if (end_)
+    if (round_.end)
         return true;
-    if (inFinale_ && (finale_.Playing == 0 || keys_.Playing == 0) && timeline_.agreed() >= *goalFrame_)
+    if (round_.inFinale && (finale_.Playing == 0 || keys_.Playing == 0) && timeline_.agreed() >= *round_.goalFrame)
         return true;
     return present_.Playing == 0 && timeline_.agreed() == timeline_.present() && !timeline_.mispredicted();
 }
 
+// A tick step runs the next frame, unless this machine lets the step pass to keep time with the
+// other, or waits: for the other's inputs, or for both to agree on a frame that ended the game.
 void NetGame::runTickStep()
 {
     const bool rolledBack = rollBack();
-    if (letStepPass()) {
-        ++stats_.stepsLetPass;
-        if (rolledBack)
-            redrawPresent();
-    } else if (timeline_.mayRunNext() && present_.Playing != 0) {
+    const bool lettingPass = letStepPass();
+    if (!lettingPass && timeline_.mayRunNext() && present_.Playing != 0) {
         advanceFrame();
-        waitingSteps_ = 0;
+        round_.waitingSteps = 0;
     } else {
-        ++stats_.waits;
-        ++waitingSteps_;
+        if (lettingPass) {
+            ++stats_.stepsLetPass;
+        } else {
+            ++stats_.waits;
+            ++round_.waitingSteps;
+        }
         if (rolledBack)
             redrawPresent();
     }
@@ -211,9 +189,9 @@ void NetGame::ran(std::int32_t frame)
     frames_.save(frame);
     timeline_.ran(frame);
     if (present_.Progress < kGoalFrames)
-        goalFrame_.reset();
-    else if (!goalFrame_)
-        goalFrame_ = frame;
+        round_.goalFrame.reset();
+    else if (!round_.goalFrame)
+        round_.goalFrame = frame;
 }
 
 // After a rollback with no new frame to follow, the present frame is run once more, drawn.
@@ -232,17 +210,17 @@ void NetGame::redrawPresent()
 // and half their difference is how far this machine leads.
 bool NetGame::letStepPass()
 {
-    if (stepsToLetPass_ > 0) {
-        --stepsToLetPass_;
+    if (round_.stepsToLetPass > 0) {
+        --round_.stepsToLetPass;
         return true;
     }
-    const std::int32_t advantage = timeline_.present() - remotePresent_;
-    leadSum_ += std::clamp(advantage, -100, 100) - remoteAdvantage_;
-    if (++leadSteps_ < kSyncSteps)
+    const std::int32_t advantage = timeline_.present() - round_.remotePresent;
+    round_.leadSum += std::clamp(advantage, -100, 100) - round_.remoteAdvantage;
+    if (++round_.leadSteps < kSyncSteps)
         return false;
-    stepsToLetPass_ = std::clamp(leadSum_ / (2 * kSyncSteps), 0, kMostStepsLetPass);
-    leadSum_ = 0;
-    leadSteps_ = 0;
+    round_.stepsToLetPass = std::clamp(round_.leadSum / (2 * kSyncSteps), 0, kMostStepsLetPass);
+    round_.leadSum = 0;
+    round_.leadSteps = 0;
     return false;
 }
 
@@ -251,32 +229,32 @@ bool NetGame::letStepPass()
 // reach it again ends it.
 void NetGame::settleFinale()
 {
-    if (goalFrame_ && !inFinale_)
+    if (round_.goalFrame && !round_.inFinale)
         finale_ = present_;
-    inFinale_ = goalFrame_.has_value();
+    round_.inFinale = round_.goalFrame.has_value();
 }
 
 void NetGame::checkAgreedFrames()
 {
     const std::int32_t agreed = timeline_.agreed();
-    for (std::int32_t frame = lastAgreed_ + 1; frame <= agreed; ++frame) {
+    for (std::int32_t frame = round_.lastAgreed + 1; frame <= agreed; ++frame) {
         if (watcher_ != nullptr)
             watcher_->agreed(game_, frame, timeline_.inputsFor(frame), frames_.checksum(frame));
         if (frame % kChecksumInterval != 0)
             continue;
         const Checksum checksum{game_, frame, frames_.checksum(frame)};
-        local_[checksumSlot(frame)] = {frame, checksum.value};
+        round_.local[checksumSlot(frame)] = {frame, checksum.value};
         session_.send(checksum);
         compareChecksums(frame);
     }
-    stats_.agreedFrames += std::max(0, agreed - lastAgreed_);
-    lastAgreed_ = std::max(lastAgreed_, agreed);
+    stats_.agreedFrames += std::max(0, agreed - round_.lastAgreed);
+    round_.lastAgreed = std::max(round_.lastAgreed, agreed);
 }
 
 void NetGame::compareChecksums(std::int32_t frame)
 {
-    const ChecksumOf here = local_[checksumSlot(frame)];
-    const ChecksumOf there = remote_[checksumSlot(frame)];
+    const ChecksumOf here = round_.local[checksumSlot(frame)];
+    const ChecksumOf there = round_.remote[checksumSlot(frame)];
     if (here.frame == frame && there.frame == frame && here.value != there.value)
         endOnMismatch(frame, here.value, there.value);
 }
@@ -295,8 +273,8 @@ void NetGame::reportMismatch(std::int32_t frame, std::uint32_t here, std::uint32
                  "skyvane: the net game ends: the two machines' states of frame %d differ (checksum %08x here, "
                  "%08x there)\n",
                  frame, here, there);
-    end_ = EndReason::GamesDiffer;
-    lastEnd_ = end_;
+    round_.end = EndReason::GamesDiffer;
+    lastEnd_ = round_.end;
 }
 
 // This machine's inputs that the other does not know to have, with what it knows of theirs.
@@ -314,7 +292,7 @@ void NetGame::sendInputs()
     inputs.game = game_;
     inputs.present = last;
     inputs.known = timeline_.remoteKnown();
-    inputs.advantage = static_cast<std::int8_t>(std::clamp(last - remotePresent_, -100, 100));
+    inputs.advantage = static_cast<std::int8_t>(std::clamp(last - round_.remotePresent, -100, 100));
     inputs.first = std::max(first, last - static_cast<std::int32_t>(kMostInputs) + 1);
     inputs.count = static_cast<std::uint8_t>(last - inputs.first + 1);
     for (std::size_t i = 0; i < inputs.count; ++i)
@@ -324,13 +302,13 @@ void NetGame::sendInputs()
 
 void NetGame::showMessage()
 {
-    const Shown wanted = inFinale_                                ? Shown::Clear
-                         : waitingSteps_ >= kWaitMessageSteps    ? Shown::Waiting
-                         : present_.GameOverTimer > 0            ? Shown::GameOver
-                                                                 : Shown::None;
-    if (wanted == shown_)
+    const Shown wanted = round_.inFinale                             ? Shown::Clear
+                         : round_.waitingSteps >= kWaitMessageSteps ? Shown::Waiting
+                         : present_.GameOverTimer > 0               ? Shown::GameOver
+                                                                    : Shown::None;
+    if (wanted == round_.shown)
         return;
-    shown_ = wanted;
+    round_.shown = wanted;
     switch (wanted) {
     case Shown::None: world_.controls.hideLabel1(); return;
     case Shown::GameOver: world_.controls.setLabel1Caption(kGameOverCaption); break;
@@ -362,7 +340,7 @@ void NetGame::left(EndReason reason)
     std::fprintf(stderr, "skyvane: the net game ended: %s\n", describe(reason));
     lastEnd_ = reason;
     if (running_)
-        end_ = reason;
+        round_.end = reason;
     pendingStart_.reset();
 }
 
@@ -404,8 +382,8 @@ bool NetGame::take(const Inputs& inputs)
     if (!timeline_.setLocalKnownThere(inputs.known) ||
         !timeline_.addRemote(inputs.first, std::span(inputs.inputs.data(), inputs.count)))
         return false;
-    remotePresent_ = std::max(remotePresent_, inputs.present);
-    remoteAdvantage_ = inputs.advantage;
+    round_.remotePresent = std::max(round_.remotePresent, inputs.present);
+    round_.remoteAdvantage = inputs.advantage;
     return true;
 }
 
@@ -415,7 +393,7 @@ bool NetGame::take(const Checksum& checksum)
         return true;
     if (checksum.frame % kChecksumInterval != 0)
         return false;
-    remote_[checksumSlot(checksum.frame)] = {checksum.frame, checksum.value};
+    round_.remote[checksumSlot(checksum.frame)] = {checksum.frame, checksum.value};
     compareChecksums(checksum.frame);
     return true;
 }

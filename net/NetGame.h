@@ -83,7 +83,8 @@ private:
         std::int32_t frame = -1;
         std::uint32_t value = 0;
     };
-    using Checksums = std::array<ChecksumOf, 16>;
+    static constexpr std::size_t kChecksumsKept = 16;  // of the last 128 frames: more than ever go unagreed
+    using Checksums = std::array<ChecksumOf, kChecksumsKept>;
 
     bool pass();
     void beginGame();
@@ -97,6 +98,7 @@ private:
     void settleFinale();
     void checkAgreedFrames();
     void compareChecksums(std::int32_t frame);
+    static std::size_t checksumSlot(std::int32_t frame);
     void sendInputs();
     void showMessage();
     std::int32_t tickStep() const;
@@ -125,28 +127,33 @@ private:
     World finaleWorld_;
     FrameTimeline timeline_;
     GameState keys_;
+    // What a game played here knows of itself; each game begins with it afresh.
+    struct Round {
+        bool inFinale = false;
+        std::optional<std::int32_t> goalFrame;   // the first frame run that reached the goal
+        std::optional<EndReason> end;            // ends the game at the head of the next pass
+        Shown shown = Shown::None;               // the message label as last set
+        std::int32_t lastAgreed = 0;
+        std::int32_t remotePresent = 0;          // the latest frame the other machine ran, as heard
+        std::int8_t remoteAdvantage = 0;
+        int leadSum = 0;                         // twice the lead in frames, summed over a sync round
+        int leadSteps = 0;
+        int stepsToLetPass = 0;
+        int waitingSteps = 0;                    // in a row
+        int stepsSentAfterEnd = 0;
+        Checksums local{};
+        Checksums remote{};
+    };
+
     GameState finale_;            // the finale's own state, from the frame that reached the goal
-    bool inFinale_ = false;
-    std::optional<std::int32_t> goalFrame_;  // the first frame run that reached the goal
+    Round round_;
     std::optional<Start> pendingStart_;
     std::uint32_t game_ = 0;      // the game number of the running or the last game
     bool running_ = false;
     bool closeRequested_ = false;
-    std::optional<EndReason> end_;      // ends the running game at the head of the next pass
     std::optional<EndReason> lastEnd_;
     std::int32_t lastStep_ = 0;
     std::int32_t lastSentStep_ = 0;
-    std::int32_t lastAgreed_ = 0;
-    std::int32_t remotePresent_ = 0;
-    std::int8_t remoteAdvantage_ = 0;
-    int leadSum_ = 0;             // twice the lead in frames, summed over the steps of a sync round
-    int leadSteps_ = 0;
-    int stepsToLetPass_ = 0;
-    int stepsSentAfterEnd_ = 0;
-    int waitingSteps_ = 0;
-    Shown shown_ = Shown::None;
-    Checksums local_{};
-    Checksums remote_{};
     NetStats stats_;
     AgreedFrameWatcher* watcher_ = nullptr;
 };

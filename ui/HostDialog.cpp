@@ -1,13 +1,13 @@
 #include "HostDialog.h"
 
+#include "DialogButtons.h"
+
 #include "NetStart.h"
 #include "net/JoinCode.h"
 #include "platform/FreshSeed.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QSpinBox>
 
 namespace skyvane {
@@ -44,12 +44,7 @@ HostDialog::HostDialog(std::string version)
     problem_->setObjectName(QStringLiteral("問題"));
     problem_->hide();
     form->addRow(problem_);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("開始"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &HostDialog::begin);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    form->addRow(buttons);
+    addDialogButtons(*this, *form, QStringLiteral("開始"), &HostDialog::begin);
 }
 
 // A port another program has keeps the dialog open, saying so.

@@ -1,17 +1,17 @@
 #include "JoinDialog.h"
 
+#include "DialogButtons.h"
+
 #include "net/JoinCode.h"
 #include "net/Session.h"
 
 #include <QDateTime>
 
 #include <algorithm>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 
 namespace skyvane {
 
@@ -37,12 +37,7 @@ JoinDialog::JoinDialog()
     form->addRow(QStringLiteral("アドレス"), where_);
     form->addRow(QStringLiteral("参加コード"), codeText_);
     form->addRow(problem_);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("参加"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &JoinDialog::join);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    form->addRow(buttons);
+    addDialogButtons(*this, *form, QStringLiteral("参加"), &JoinDialog::join);
     connect(found_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
         if (item != nullptr)
             where_->setText(item->data(Qt::UserRole).toString());
