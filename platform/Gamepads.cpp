@@ -101,10 +101,13 @@ Gamepads::StickSide Gamepads::stickSide(StickSide side, int x)
     return side;
 }
 
+Gamepads::Pad& Gamepads::padIn(int slot) { return pads_.at(static_cast<std::size_t>(slot)); }
+const Gamepads::Pad& Gamepads::padIn(int slot) const { return pads_.at(static_cast<std::size_t>(slot)); }
+
 int Gamepads::slotOf(std::int32_t joystick) const
 {
     for (int slot = 0; slot < kSlots; ++slot) {
-        if (pads_[slot].joystick == joystick)
+        if (padIn(slot).joystick == joystick)
             return slot;
     }
     return -1;
@@ -135,7 +138,7 @@ void Gamepads::takeWaitingPads(PadListener& listener)
         SDL_GameController* controller = SDL_GameControllerOpen(index);
         if (controller == nullptr)
             continue;
-        Pad& pad = pads_[slot];
+        Pad& pad = padIn(slot);
         pad = Pad{};
         pad.joystick = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller));
         for (int button = 0; button < SDL_CONTROLLER_BUTTON_MAX; ++button) {
@@ -152,7 +155,7 @@ void Gamepads::buttonChanged(std::int32_t joystick, int button, bool down, PadLi
     const int slot = slotOf(joystick);
     if (slot < 0)
         return;
-    if (bool* held = input(pads_[slot].inputs, button)) {
+    if (bool* held = input(padIn(slot).inputs, button)) {
         *held = down;
         settle(slot, listener);
     }
@@ -163,7 +166,7 @@ void Gamepads::stickMoved(std::int32_t joystick, int x, PadListener& listener)
     const int slot = slotOf(joystick);
     if (slot < 0)
         return;
-    pads_[slot].inputs.stick = stickSide(pads_[slot].inputs.stick, x);
+    padIn(slot).inputs.stick = stickSide(padIn(slot).inputs.stick, x);
     settle(slot, listener);
 }
 
@@ -174,25 +177,25 @@ void Gamepads::padRemoved(std::int32_t joystick, PadListener& listener)
         return;
     letGo(slot, listener);
     SDL_GameControllerClose(SDL_GameControllerFromInstanceID(joystick));
-    pads_[slot] = Pad{};
+    padIn(slot) = Pad{};
     takeWaitingPads(listener);
 }
 
 void Gamepads::letGo(int slot, PadListener& listener)
 {
-    pads_[slot].inputs = Inputs{};
+    padIn(slot).inputs = Inputs{};
     settle(slot, listener);
 }
 
 // Tells the listener of each control whose combined inputs changed since it last heard.
 void Gamepads::settle(int slot, PadListener& listener)
 {
-    Pad& pad = pads_[slot];
+    Pad& pad = padIn(slot);
     const Inputs& in = pad.inputs;
     const std::array<bool, kControls> now{in.dpadLeft || in.stick == StickSide::Left,
                                           in.dpadRight || in.stick == StickSide::Right, in.thrust, in.start,
                                           in.back};
-    for (int control = 0; control < kControls; ++control) {
+    for (std::size_t control = 0; control < now.size(); ++control) {
         if (now[control] != pad.heard[control]) {
             pad.heard[control] = now[control];
             listener.padControl(slot, static_cast<PadControl>(control), now[control]);

@@ -65,6 +65,8 @@ private:
 
     static StickSide stickSide(StickSide side, int x);
     static bool* input(Inputs& inputs, int button);  // null for a button the game does not use
+    Pad& padIn(int slot);
+    const Pad& padIn(int slot) const;
     int slotOf(std::int32_t joystick) const;
     void takeWaitingPads(PadListener& listener);
     void buttonChanged(std::int32_t joystick, int button, bool down, PadListener& listener);
