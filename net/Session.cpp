@@ -63,9 +63,7 @@ std::unique_ptr<Session> Session::host(std::uint16_t port, JoinCode code, std::s
 {
     if (!startNetworkLibrary())
         return nullptr;
-    ENetAddress address{};
-    address.host = ENET_HOST_ANY;
-    address.port = port;
+    const ENetAddress address{ENET_HOST_ANY, port};
     ENetHost* host = enet_host_create(&address, kHostPeers, kChannels, 0, 0);
     if (host == nullptr)
         return nullptr;

@@ -170,8 +170,12 @@ TEST_P(NetGameOverALink, WholeGamesAgreeFrameByFrameAndEqualOneMachinesPlay)
     m.host->join();
     m.joiner->join();
     ASSERT_FALSE(m.host->timedOut || m.joiner->timedOut) << "the games did not end";
-    printStats("host", m.host->net().stats());
-    printStats("joiner", m.joiner->net().stats());
+    for (NetPeer* peer : {m.host.get(), m.joiner.get()}) {
+        const net::NetStats& stats = peer->net().stats();
+        printStats(peer == m.host.get() ? "host" : "joiner", stats);
+        EXPECT_GE(stats.framesRunAgain, stats.rollbacks) << "each rollback runs a frame again at least";
+        EXPECT_LE(stats.mostRunAgain, net::FrameTimeline::kMostPredicted) << "no more than were predicted";
+    }
 
     auto hostGames = byGame(m.host->agreedFrames);
     auto joinerGames = byGame(m.joiner->agreedFrames);

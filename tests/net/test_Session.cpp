@@ -134,22 +134,6 @@ TEST(Session, AWrongCodeAnotherVersionOrAThirdMachineIsRefusedOnBothSidesWithThe
     EXPECT_TRUE(host.heard.gone.empty() && player.heard.gone.empty());
 }
 
-TEST(Session, AJoinNobodyAnswersEndsAfterItsTimeAndAHostPortTakenIsSeenAtOnce)
-{
-    Machine host{Session::host(0, kCode, "1.00"), {}};
-    const std::uint16_t port = host.session->port();
-    EXPECT_EQ(Session::host(port, kCode, "1.00"), nullptr) << "the port is taken";
-    host.session.reset();
-    Machine lonely = joining(port, "K7PQ", "1.00");
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(Session::kJoinMs) + 3s;
-    while (!lonely.session->over() && std::chrono::steady_clock::now() < deadline) {
-        lonely.session->service(lonely.heard);
-        std::this_thread::sleep_for(5ms);
-    }
-    EXPECT_EQ(lonely.heard.gone, std::vector{EndReason::NoAnswer});
-    EXPECT_EQ(Session::join("no-such-host.invalid", port, kCode, "1.00"), nullptr);
-}
-
 // Garbage after a proper introduction counts against the machine until it is disconnected.
 TEST(Session, AMachineThatKeepsSendingWhatTheGameCannotTakeIsDisconnected)
 {

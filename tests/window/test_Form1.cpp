@@ -46,12 +46,14 @@ TEST_F(WindowTest, StartsWithTheTitleOverAWhiteSurfaceAtItsNormalSize)
 TEST_F(WindowTest, TheMenusAndItemsCarryTheirCaptionsAsObjectNamesAndStartHasItsShortcut)
 {
     const QList<QAction*> menus = window->menuBar()->actions();
-    EXPECT_EQ(titlesOf(menus).mid(0, 3), QStringList({"ゲーム", "人数設定", "ヘルプ"}));
+    EXPECT_EQ(titlesOf(menus), QStringList({"ゲーム", "人数設定", "ヘルプ", "ネット対戦"})) << "net play beside the game's";
     EXPECT_EQ(titlesOf(menus[0]->menu()->actions()), QStringList({"スタート", "終わる"}));
     EXPECT_EQ(titlesOf(menus[1]->menu()->actions()), QStringList({"１人", "２人"}));
     EXPECT_EQ(titlesOf(menus[2]->menu()->actions()), QStringList({"遊び方", "操作表"}));
+    EXPECT_EQ(titlesOf(menus[3]->menu()->actions()), QStringList({"ホストになる", "参加する", "ネット対戦をやめる"}));
     EXPECT_EQ(action("スタート")->shortcut(), QKeySequence("Ctrl+S"));
-    for (const char* name : {"ゲーム", "人数設定", "ヘルプ", "スタート", "終わる", "遊び方", "操作表"})
+    for (const char* name : {"ゲーム", "人数設定", "ヘルプ", "スタート", "終わる", "遊び方", "操作表", "ネット対戦", "ホストになる",
+                             "参加する", "ネット対戦をやめる"})
         EXPECT_NE(action(name), nullptr) << name;
 }
 

@@ -81,20 +81,6 @@ protected:
     }
 };
 
-TEST_F(NetMenuTest, TheNetMenuStandsBesideTheGamesMenusWhichAreAsTheyWere)
-{
-    QStringList titles;
-    for (const QAction* menu : window->menuBar()->actions())
-        titles << menu->text();
-    EXPECT_EQ(titles, QStringList({"ゲーム", "人数設定", "ヘルプ", "ネット対戦"}));
-    QStringList items;
-    for (const QAction* item : action("ネット対戦")->menu()->actions())
-        items << item->text() + (item->objectName() == item->text() ? "" : " named " + item->objectName());
-    EXPECT_EQ(items, QStringList({"ホストになる", "参加する", "ネット対戦をやめる"}));
-    EXPECT_TRUE(netItemsAre(true, false));
-    EXPECT_EQ(status(), "");
-}
-
 // Hosting by keyboard alone: a port taken is said in the dialog, which stays; another begins.
 TEST_F(NetMenuTest, HostingByKeyboardTellsTheCodeAndAPortTakenIsSaidInTheDialog)
 {
