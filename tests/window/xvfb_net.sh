@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
-# Two real programs, each on its own X server with openbox, as on two machines: one hosts, a
-# join with a wrong code is refused on both sides, then the other joins. Each player's key moves
-# that player's rocket on both screens; while one machine has a menu open the other says it is
-# waiting; Esc on the joining side brings the title back on both; closing that window ends its
-# program with 0 and leaves the host running and saying so.
+# Two real programs, each on its own X server with openbox, as on two machines. One, started
+# plainly, hosts from its net menu; a join with a wrong code is refused on both sides; another
+# joins from the command line. Each player's key moves that player's rocket on both screens;
+# while one machine has a menu open the other says it is waiting; Esc on the joining side brings
+# the title back on both; closing that window ends its program with 0 and the host says so. A
+# program started plainly then finds the game in its join dialog and joins it without an
+# address typed, a game is played with a key from each side, and it leaves from its menu; the
+# host says so, and the same player joins again.
 # Usage: xvfb_net.sh BINARY TITLE_PICTURE FIND_PICTURE
 set -euo pipefail
 game=$1
 title=$2
 FIND_PICTURE=$3
 source "$(dirname "$0")/xvfb_lib.sh"
-fail() { echo "FAIL: $*"; for f in "$WORK"/*.err; do echo "== $f"; cat "$f"; done; cp "$WORK"/*.png /tmp/ 2>/dev/null || true; exit 1; }
-
 source "$(dirname "$0")/two_machines.sh"
+fail() { echo "FAIL: $*"; for f in "$WORK"/*.err "$WORK"/*.out; do echo "== $f"; cat "$f"; done; cp "$WORK"/*.png /tmp/ 2>/dev/null || true; exit 1; }
 
 # rocket_edges PICTURE: "R1_LEFT R2_RIGHT", the left edge of player 1's rocket and the right
 # edge of player 2's, from the rockets' neutral greys (meteors are bluish, stars pure white),
@@ -24,16 +26,20 @@ rocket_edges() {
     END { print (left == "" ? 999 : left), (right == "" ? -1 : right) }'
 }
 
-on_host "$game" --host 0 >"$WORK/host.out" 2>"$WORK/host.err" &
+on_host "$game" >"$WORK/host.out" 2>"$WORK/host.err" &
 HOST_PID=$!
 EXTRA_PIDS+=("$HOST_PID")
-wait_for 20 grep -q 'join code' "$WORK/host.out" || fail "the host printed no join code"
-port=$(grep -o 'UDP port [0-9]*' "$WORK/host.out" | head -n 1 | cut -d' ' -f3)
+wait_for 20 titled on_host '^Skyvane$' || fail "no window on the host"
+HOST_WINDOW=$(window_named on_host '^Skyvane$')
+wait_for 10 locate_client host "$title" || fail "no title picture on the host"
+# ネット対戦 → ホストになる, and 開始 in the dialog: the default port.
+choose host "$HOST_WINDOW" "$NET_MENU_X" 0
+wait_for 10 titled on_host '^ホストになる$' || fail "no host dialog"
+on_host xdotool key Return
+wait_for 10 titled on_host '^Skyvane - 1P, hosting with code [A-Z0-9]*: waiting for 2P$' || fail "the host is not hosting"
+port=28710
 code=$(grep -o 'join code [A-Z0-9]*' "$WORK/host.out" | head -n 1 | cut -d' ' -f3)
 grep -q -- "--join [0-9.]*:$port --code $code" "$WORK/host.out" || fail "no address to give: $(cat "$WORK/host.out")"
-wait_for 20 titled on_host '^Skyvane - 1P, hosting with code [A-Z0-9]*: waiting for 2P$' || fail "the host's title"
-HOST_WINDOW=$(window_named on_host '^Skyvane - 1P')
-wait_for 10 locate_client host "$title" || fail "no title picture on the host"
 
 wrong=$([ "$code" = K7PQ ] && echo K7PA || echo K7PQ)
 status=0
@@ -94,4 +100,42 @@ done
 wait_for 3 titled on_host '^Skyvane - 1P, hosting with code [A-Z0-9]*: waiting for 2P \(the other player left\)$' ||
   fail "the host does not say the other player left: $(on_host xdotool getwindowname "$HOST_WINDOW")"
 kill -0 "$HOST_PID" || fail "the host ended"
-echo "net game under two X servers passed"
+
+# The other player again, in a program started plainly, from the game its join dialog finds.
+
+on_joiner "$game" >"$WORK/join2.out" 2>"$WORK/join2.err" &
+JOIN_PID=$!
+EXTRA_PIDS+=("$JOIN_PID")
+wait_for 20 titled on_joiner '^Skyvane$' || fail "no window on the joining machine"
+JOIN_WINDOW=$(window_named on_joiner '^Skyvane$')
+wait_for 10 locate_client joiner "$title" || fail "no title picture on the joining machine"
+
+# join_from_the_list: ネット対戦 → 参加する; the first game found is chosen by the arrow keys,
+# the code typed and Return pressed.
+join_from_the_list() {
+  choose joiner "$JOIN_WINDOW" "$NET_MENU_X" 1
+  wait_for 10 titled on_joiner '^参加する$' || fail "no join dialog"
+  sleep 1.5   # the network answers within a second
+  on_joiner xdotool key Down Tab Tab
+  on_joiner xdotool type "$code"
+  on_joiner xdotool key Return
+  wait_for 10 titled on_joiner '^Skyvane - 2P, with 1P$' || fail "the joining machine did not join the game found"
+  wait_for 5 titled on_host '^Skyvane - 1P, with 2P$' || fail "the host does not say 2P is there"
+}
+join_from_the_list
+
+on_host xdotool key ctrl+s
+wait_for 10 flying host || fail "Ctrl+S on the host started no game there"
+wait_for 10 flying joiner || fail "Ctrl+S on the host started no game on the joining machine"
+on_joiner xdotool key Escape
+wait_for 5 title_shown joiner "$title" || fail "Esc on the joining machine did not end the game there"
+wait_for 5 title_shown host "$title" || fail "Esc on the joining machine did not end the game on the host"
+
+# ネット対戦 → ネット対戦をやめる on the joining side.
+choose joiner "$JOIN_WINDOW" "$NET_MENU_X" 2
+wait_for 5 titled on_joiner '^Skyvane$' || fail "the joining window did not leave"
+wait_for 5 titled on_host '^Skyvane - 1P, hosting with code [A-Z0-9]*: waiting for 2P \(the other player left\)$' ||
+  fail "the host does not say the other player left"
+join_from_the_list
+kill -0 "$HOST_PID" && kill -0 "$JOIN_PID" || fail "a program ended"
+echo "net game on two X servers passed"
