@@ -3,6 +3,14 @@
 
 EXTRA_PIDS=()  # more servers, window managers and programs for stop_all to end
 
+# forget_pid PID: a program of EXTRA_PIDS that ended and was waited for; its number may soon be
+# another process's.
+forget_pid() {
+  local kept=() pid
+  for pid in "${EXTRA_PIDS[@]}"; do [ "$pid" = "$1" ] || kept+=("$pid"); done
+  EXTRA_PIDS=("${kept[@]}")
+}
+
 # start_xvfb: starts a server on a free display and exports DISPLAY; a test may start several,
 # each in turn the one DISPLAY names.
 start_xvfb() {

@@ -97,6 +97,7 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 [ "$status" = 0 ] || fail "closing the joining window ended it with $status"
+forget_pid "$JOIN_PID"
 wait_for 3 titled on_host '^Skyvane - 1P, hosting with code [A-Z0-9]*: waiting for 2P \(the other player left\)$' ||
   fail "the host does not say the other player left: $(on_host xdotool getwindowname "$HOST_WINDOW")"
 kill -0 "$HOST_PID" || fail "the host ended"
