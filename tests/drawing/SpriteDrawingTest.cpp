@@ -93,6 +93,22 @@ TEST_F(MeteorTest, IsClippedAtEveryEdgeAndPartlyVisible)
     }
 }
 
+// Every meteor leaves the screen by an edge, a column at a time: the last columns are fewer than a
+// whole block of the large sizes' kernel, and drawn a pixel at a time.
+TEST_F(MeteorTest, LeavesByEitherSideToTheLastVisibleColumn)
+{
+    for (int visible = 1; visible <= 8; ++visible) {
+        for (int frameX = 0; frameX < 1000; frameX += 100) {
+            for (const int centreX : {visible - 50, 370 - visible}) {  // size 100: the square starts 50 left of it
+                paintWindow(patternedWindow());
+                drawing.BlitMeteor(i16(centreX), 120, 100, i16(frameX));
+                ASSERT_EQ(firstDifference(window(), referenceMeteorOn(patternedWindow(), centreX, 120, 100, frameX)), "")
+                    << "centre x " << centreX << ", frame x " << frameX;
+            }
+        }
+    }
+}
+
 TEST_F(MeteorTest, FreeSlotsOtherSizesAndOtherFrameXShowNothing)
 {
     paintWindow(patternedWindow());
