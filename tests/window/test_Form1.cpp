@@ -238,6 +238,49 @@ TEST_F(WindowTest, TheGoalShowsItsCaptionInTheLabel)
     EXPECT_TRUE(shown);
 }
 
+// Both captions are read off a black band: nothing of the flight behind shows through, not even
+// between the letters. The first pump that shows the label still has the meteors behind it.
+TEST_F(WindowTest, TheLabelsCaptionsCoverTheMeteorsBehindThemWithBlack)
+{
+    for (const bool goal : {false, true}) {
+        QString caption;
+        QImage band;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (!label1->isVisible())
+                return;
+            caption = label1->text();
+            band = clientArea().copy(label1->geometry());
+            watch.stop();
+            key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        });
+        after(100, [&] {
+            for (int slot = 0; slot < kMeteorSlots; ++slot) {  // all along the label, far from hitting
+                state.MeteorX[slot] = 32 + 64 * slot;
+                state.MeteorY[slot] = 116;
+                state.MeteorSize[slot] = 100;
+            }
+            if (goal)
+                state.Progress = 1199;
+            else
+                state.RocketX[0] = state.RocketX[1] = kOutOfPlay;
+            watch.start(0);
+        });
+        action("スタート")->trigger();
+        EXPECT_EQ(caption, goal ? "Clear!Good Luck!" : "Game Over!");
+        int coloured = 0;  // the meteors' colours; the white text and its edges are greys on black
+        int lit = 0;
+        for (int y = 0; y < band.height(); ++y)
+            for (int x = 0; x < band.width(); ++x) {
+                const QRgb pixel = band.pixel(x, y);
+                coloured += qRed(pixel) != qGreen(pixel) || qGreen(pixel) != qBlue(pixel);
+                lit += qGray(pixel) > 128;
+            }
+        EXPECT_EQ(coloured, 0) << caption.toStdString();
+        EXPECT_GT(lit, 100) << caption.toStdString();
+    }
+}
+
 // Stars, meteors and the rocket are single pixels and hard edges: at any ratio of the screen
 // each pixel of the surface is a whole block of the screen's.
 TEST_F(WindowTest, CtrlSStartsAGameShownInWholePixelBlocksAndEscBringsTheTitleBack)
