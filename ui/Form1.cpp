@@ -74,7 +74,12 @@ Form1::Form1(const Pictures& pictures, GameState& state, int firstPadPlayer)
     : state_(state), surfaces_(pictures.rocketSheet, pictures.meteorStrip, pictures.finale),
       drawing_(surfaces_), title_(pictures.title), clientArea_(new ClientArea(surfaces_.window(), this)),
       label1_(createLabel1(clientArea_)), image1_(createImage1(title_, clientArea_)), controls_(*image1_, *label1_),
-      game_(state_, World{clock_, random_, *this, drawing_, controls_}), padKeys_(held_, firstPadPlayer - 1)
+      game_(state_, World{clock_, random_, *this, drawing_, controls_}),
+      keyboardFocus_([this](std::uintptr_t window, bool hasKeyboard) {
+          if (window == internalWinId())
+              letGoOfKeyboard(hasKeyboard ? QGuiApplication::queryKeyboardModifiers() : Qt::NoModifier);
+      }),
+      padKeys_(held_, firstPadPlayer - 1)
 {
     setWindowTitle(QStringLiteral("Skyvane"));
     setWindowIcon(QIcon(QPixmap::fromImage(pictures.icon)));
@@ -359,14 +364,25 @@ void Form1::keyReleaseEvent(QKeyEvent* event)
     runGuarded([&] { held_.release(keyCells(), KeyHolder::Keyboard, virtualKeyCode(*event), shift); });
 }
 
-// The keyboard comes back from a menu, a help box or another window. What was let go meanwhile
-// never reached the window, so every key it saw held is let go now; one still held comes back
-// with its next repeat.
+// The keyboard goes to a menu, a help box or another window, and comes back: a key let go
+// meanwhile never reaches the window, so it holds none from the keyboard's going until its
+// return; a key still held on return comes back with its next repeat.
 void Form1::focusInEvent(QFocusEvent* event)
 {
-    shift_.resync(QGuiApplication::queryKeyboardModifiers());
-    runGuarded([this] { held_.releaseAll(keyCells(), KeyHolder::Keyboard, shiftState(shift_.mask())); });
+    letGoOfKeyboard(QGuiApplication::queryKeyboardModifiers());
     QMainWindow::focusInEvent(event);
+}
+
+void Form1::focusOutEvent(QFocusEvent* event)
+{
+    letGoOfKeyboard(Qt::NoModifier);
+    QMainWindow::focusOutEvent(event);
+}
+
+void Form1::letGoOfKeyboard(Qt::KeyboardModifiers stillHeld)
+{
+    shift_.resync(stillHeld);
+    runGuarded([this] { held_.releaseAll(keyCells(), KeyHolder::Keyboard, shiftState(shift_.mask())); });
 }
 
 // The pads are not the window's to hold while another window is active, a help box among them.

@@ -9,6 +9,7 @@
 #include "input/HeldKeys.h"
 #include "input/PadKeys.h"
 #include "platform/Gamepads.h"
+#include "platform/KeyboardFocus.h"
 #include "drawing/SurfaceDrawing.h"
 #include "drawing/Surfaces.h"
 #include "game/Game.h"
@@ -47,6 +48,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     bool focusNextPrevChild(bool next) override;
@@ -66,6 +68,9 @@ private:
     void showGameChanges();
     // The pads' controls press and release the game's keys, only while the window is active.
     void padControl(int slot, PadControl control, bool down) override;
+    // Lets go of every key the window saw held: what the keyboard does elsewhere is never heard.
+    // The modifiers still held count for the key events to come.
+    void letGoOfKeyboard(Qt::KeyboardModifiers stillHeld);
     // The shift state the handlers see: the keyboard's, with any Shift a pad holds.
     std::int16_t shiftState(std::int16_t keyboard) const;
     // The cells the key handlers write: the game state's, or in a net game this machine's own.
@@ -110,6 +115,7 @@ private:
     PlayerCountItems playerCount_;
     ShiftState shift_;
     HeldKeys held_;
+    KeyboardFocusWatch keyboardFocus_;
     PadKeys padKeys_;
     Gamepads gamepads_;
     QTimer padPolling_;  // between games; during one the event pump reads the pads

@@ -1,4 +1,4 @@
-// The detours players take: keys let go while a menu or a help box has the keyboard, menus
+// The detours players take: keys held as a menu or a help box takes the keyboard, menus
 // opened by mouse and by F10 and closed by Esc, and the keyboard coming back to the game.
 #include "WindowFixture.h"
 
@@ -48,13 +48,13 @@ protected:
     }
 };
 
-TEST_F(HeldKeysTest, KeysLetGoInAMenuOpenedByMouseAreLetGoInTheGameOnceEscClosesIt)
+TEST_F(HeldKeysTest, KeysHeldAsAMenuOpensByMouseAreLetGoAndTheKeysAreTheGamesOnceEscClosesIt)
 {
     holdKeys();
     ASSERT_EQ(cellsOf(state), kAllHeld);
     ASSERT_TRUE(clickMenuTitle("ゲーム"));
+    EXPECT_EQ(cellsOf(state), kNoneHeld) << "the menu has the keyboard";
     letGoOfKeys();
-    EXPECT_EQ(cellsOf(state), kAllHeld) << "the menu had the keyboard";
     keyToFocus(QTest::Click, Qt::Key_Escape);
     ASSERT_TRUE(windowHasTheKeyboard());
     EXPECT_EQ(cellsOf(state), kNoneHeld);
@@ -62,7 +62,7 @@ TEST_F(HeldKeysTest, KeysLetGoInAMenuOpenedByMouseAreLetGoInTheGameOnceEscCloses
     EXPECT_EQ(state.Steer[0], -1) << "the keys are the game's again";
 }
 
-TEST_F(HeldKeysTest, KeysLetGoInAMenuOpenedByF10AreLetGoInTheGameOnceEscClosesIt)
+TEST_F(HeldKeysTest, KeysHeldAsAMenuOpensByF10AreLetGoAndTheKeysAreTheGamesOnceEscClosesIt)
 {
     holdKeys();
     QTest::keyClick(handle(), Qt::Key_F10);
@@ -117,15 +117,15 @@ TEST_F(HeldKeysTest, AHelpBoxFromTheMenuHasTheKeysUntilDismissedAndThenTheGameHa
     EXPECT_EQ(state.Steer[0], 1) << "the keys are the game's again";
 }
 
-TEST_F(HeldKeysTest, KeysLetGoInAnotherWindowAreLetGoInTheGameWhenTheWindowIsActiveAgain)
+TEST_F(HeldKeysTest, KeysHeldAsAnotherWindowTakesTheKeyboardAreLetGo)
 {
     holdKeys();
     QWidget other;
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_EQ(cellsOf(state), kNoneHeld) << "the other window has the keyboard";
     letGoOfKeys();
-    EXPECT_EQ(cellsOf(state), kAllHeld) << "the other window had the keyboard";
     window->activateWindow();
     ASSERT_TRUE(windowHasTheKeyboard());
     EXPECT_EQ(cellsOf(state), kNoneHeld);

@@ -1,0 +1,107 @@
+#!/usr/bin/env python3
+"""Keys let go while another X client has the keyboard, on one connection of its own: focus
+requests and XTEST keys in the X server's order, faster than a process per key could send them.
+
+Usage: focus_round_trip.py GAME_WINDOW OTHER_WINDOW CLIENT_X CLIENT_Y
+In a two-player game in the window, for player 1's Up and player 2's Shift and for each time
+away, the player holds the key, the other window takes the keyboard, the key is let go there,
+and the keyboard comes back: the rocket must come down. Exit status 1 when any rocket does not.
+"""
+import ctypes
+import sys
+import time
+
+x11 = ctypes.CDLL("libX11.so.6")
+xtst = ctypes.CDLL("libXtst.so.6")
+
+
+class XImage(ctypes.Structure):
+    _fields_ = [(name, ctypes.c_int) for name in ("width", "height", "xoffset", "format")] + \
+               [("data", ctypes.c_void_p)] + \
+               [(name, ctypes.c_int) for name in ("byte_order", "bitmap_unit", "bitmap_bit_order",
+                                                  "bitmap_pad", "depth", "bytes_per_line", "bits_per_pixel")]
+
+
+x11.XOpenDisplay.restype = ctypes.c_void_p
+x11.XGetImage.restype = ctypes.POINTER(XImage)
+x11.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + [ctypes.c_int] * 2 + [ctypes.c_uint] * 2 + \
+                         [ctypes.c_ulong, ctypes.c_int]
+x11.XDefaultRootWindow.restype = ctypes.c_ulong
+x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+x11.XDestroyImage.argtypes = [ctypes.POINTER(XImage)]
+x11.XStringToKeysym.restype = ctypes.c_ulong
+x11.XKeysymToKeycode.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+x11.XSetInputFocus.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_ulong]
+xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
+
+display = x11.XOpenDisplay(None) or sys.exit("no X display")
+game, other, client_x, client_y = (int(a, 0) for a in sys.argv[1:5])
+
+
+def key(name, down):
+    code = x11.XKeysymToKeycode(display, x11.XStringToKeysym(name.encode()))
+    xtst.XTestFakeKeyEvent(display, code, down, 0)
+    x11.XSync(display, False)
+
+
+def tap(*names):
+    for name in names:
+        key(name, True)
+    for name in reversed(names):
+        key(name, False)
+
+
+def focus(window):
+    x11.XSetInputFocus(display, window, 1, 0)  # RevertToPointerRoot, CurrentTime
+    x11.XSync(display, False)
+
+
+def rocket_top(left, right):
+    """The top row of the rocket's neutral greys between the columns, leaving out the message
+    label's band; None when it is gone (stars are pure white, meteors bluish)."""
+    image = x11.XGetImage(display, x11.XDefaultRootWindow(display), client_x + left, client_y,
+                          right - left, 240, ctypes.c_ulong(-1).value, 2)  # all planes, ZPixmap
+    pixels = ctypes.string_at(image.contents.data, image.contents.bytes_per_line * 240)
+    line = image.contents.bytes_per_line
+    x11.XDestroyImage(image)
+    for y in (y for y in range(240) if not 100 <= y <= 132):
+        row = pixels[y * line:y * line + 4 * (right - left)]
+        if any(row[i] == row[i + 1] == row[i + 2] and 60 <= row[i] <= 250 for i in range(0, len(row), 4)):
+            return y
+    return None
+
+
+def comes_down(name, columns, away):
+    """Whether the rocket, climbing as the key is let go elsewhere, is seen coming down."""
+    focus(game)
+    tap("Escape")
+    tap("Control_L", "s")
+    key(name, True)
+    time.sleep(0.1)
+    focus(other)
+    key(name, False)
+    left_at, apex = time.monotonic(), 999
+    try:
+        while time.monotonic() - left_at < 3:
+            if away is not None and time.monotonic() - left_at >= away:
+                focus(game)
+                away = None
+            top = rocket_top(*columns)
+            if top is not None:
+                apex = min(apex, top)
+                if top >= apex + 8:
+                    return True
+            time.sleep(0.005)
+        return False
+    finally:
+        focus(game)
+
+
+failed = 0
+for name, player, columns in (("Up", 1, (130, 190)), ("Shift_L", 2, (50, 110))):
+    for away in (0.03, 0.1, 0.6):
+        ok = comes_down(name, columns, away)
+        failed += not ok
+        print(f"player {player}'s {name} let go {away} s away: {'came down' if ok else 'FAIL: climbed on'}")
+sys.exit(1 if failed else 0)
