@@ -5,15 +5,14 @@
 set -euo pipefail
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
 "$1" --install "$2" --prefix "$prefix" >/dev/null
 cd "$prefix"
-test -x bin/skyvane
-test -f share/applications/io.github.skyvane.Skyvane.desktop
-grep -qx 'Icon=io.github.skyvane.Skyvane' share/applications/io.github.skyvane.Skyvane.desktop
-expected=$(for size in 16 24 32 48 64 128 256; do
-  echo "share/icons/hicolor/${size}x${size}/apps/io.github.skyvane.Skyvane.png"
-done | sort)
-icons=$(find share/icons -type f | sort)
-[ "$icons" = "$expected" ] || { printf 'icons installed:\n%s\n' "$icons"; exit 1; }
+app=io.github.skyvane.Skyvane
+[ -x bin/skyvane ] || fail "no program in bin"
+grep -qx "Icon=$app" "share/applications/$app.desktop" || fail "no desktop entry naming the icon $app"
+expected=$(for size in 16 24 32 48 64 128 256; do echo "share/icons/hicolor/${size}x$size/apps/$app.png"; done)
+icons=$(find share/icons -type f)
+[ "$(sort <<<"$icons")" = "$(sort <<<"$expected")" ] || fail "icons installed: $icons"
 # The metainfo as configured with the release's version.
-cmp share/metainfo/io.github.skyvane.Skyvane.metainfo.xml "$2/packaging/io.github.skyvane.Skyvane.metainfo.xml"
+cmp "share/metainfo/$app.metainfo.xml" "$2/packaging/$app.metainfo.xml" || fail "metainfo not as configured"

@@ -8,14 +8,11 @@
 set -euo pipefail
 build=$1
 source "$(dirname "$0")/window/xvfb_lib.sh"
-WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
 
 (cd "$build" && cpack -G DEB -B "$WORK/out" >"$WORK/cpack.log" 2>&1) || { cat "$WORK/cpack.log"; fail "cpack"; }
-debs=("$WORK"/out/skyvane_*_"$(dpkg --print-architecture)".deb)
-[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "no skyvane_<version>_<arch>.deb: $(ls "$WORK/out")"
-deb=${debs[0]}
+deb=$(echo "$WORK"/out/skyvane_*_"$(dpkg --print-architecture)".deb)   # one, or no file by that name
+[ -f "$deb" ] || fail "no skyvane_<version>_<arch>.deb: $(ls "$WORK/out")"
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "section $(dpkg-deb -f "$deb" Section)"
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6 (>=' || fail "depends: $(dpkg-deb -f "$deb" Depends)"
 lintian --fail-on error,warning "$deb" >"$WORK/lintian.log" 2>&1 || { cat "$WORK/lintian.log"; fail "lintian"; }
@@ -24,11 +21,9 @@ dpkg-deb -x "$deb" "$WORK/root"
 # compose exits non-zero on errors only; its report names every hint as "E:", "W:", "I:" and
 # colours them even with --no-color.
 appstreamcli compose --no-net --no-color --origin=skyvane --result-root="$WORK/catalogue" \
-  --print-report=full --prefix=/usr "$WORK/root" >"$WORK/compose.log" 2>&1 \
-  || { cat "$WORK/compose.log"; fail "appstreamcli compose"; }
-if sed 's/\x1b\[[0-9;]*m//g' "$WORK/compose.log" | grep -Eq '^ *[EW]: '; then
-  cat "$WORK/compose.log"; fail "appstreamcli compose reports errors or warnings"
-fi
+  --print-report=full --prefix=/usr "$WORK/root" >"$WORK/compose.log" 2>&1 &&
+  [ -z "$(sed 's/\x1b\[[0-9;]*m//g' "$WORK/compose.log" | grep -E '^ *[EW]: ')" ] ||
+  { cat "$WORK/compose.log"; fail "appstreamcli compose failed or reports errors or warnings"; }
 catalogue=$(zcat "$WORK/catalogue/usr/share/swcatalog/xml/skyvane.xml.gz")
 for size in 64 128; do
   grep -q "<icon type=\"cached\" width=\"$size\" height=\"$size\">io.github.skyvane.Skyvane.png</icon>" <<<"$catalogue" \

@@ -7,35 +7,23 @@ In a two-player game in the window, for player 1's Up and player 2's Shift and f
 away, the player holds the key, the other window takes the keyboard, the key is let go there,
 and the keyboard comes back: the rocket must come down. Exit status 1 when any rocket does not.
 """
-import ctypes
 import sys
 import time
+from ctypes import CDLL, POINTER, Structure, c_int, c_uint, c_ulong, c_void_p, string_at
 
-x11 = ctypes.CDLL("libX11.so.6")
-xtst = ctypes.CDLL("libXtst.so.6")
-
-
-class XImage(ctypes.Structure):
-    _fields_ = [(name, ctypes.c_int) for name in ("width", "height", "xoffset", "format")] + \
-               [("data", ctypes.c_void_p)] + \
-               [(name, ctypes.c_int) for name in ("byte_order", "bitmap_unit", "bitmap_bit_order",
-                                                  "bitmap_pad", "depth", "bytes_per_line", "bits_per_pixel")]
+x11, xtst = CDLL("libX11.so.6"), CDLL("libXtst.so.6")
 
 
-x11.XOpenDisplay.restype = ctypes.c_void_p
-x11.XGetImage.restype = ctypes.POINTER(XImage)
-x11.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + [ctypes.c_int] * 2 + [ctypes.c_uint] * 2 + \
-                         [ctypes.c_ulong, ctypes.c_int]
-x11.XDefaultRootWindow.restype = ctypes.c_ulong
-x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
-x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
-x11.XDestroyImage.argtypes = [ctypes.POINTER(XImage)]
-x11.XStringToKeysym.restype = ctypes.c_ulong
-x11.XKeysymToKeycode.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
-x11.XSetInputFocus.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_ulong]
-xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
+class XImage(Structure):  # as far as its pixels; a ZPixmap of 32 bits a pixel here, rows unpadded
+    _fields_ = [("width_height_xoffset_format", c_int * 4), ("data", c_void_p)]
 
-display = x11.XOpenDisplay(None) or sys.exit("no X display")
+
+x11.XOpenDisplay.restype = c_void_p
+x11.XDefaultRootWindow.restype = c_ulong
+x11.XGetImage.restype = POINTER(XImage)
+x11.XGetImage.argtypes = [c_void_p, c_ulong, c_int, c_int, c_uint, c_uint, c_ulong, c_int]
+x11.XSetInputFocus.argtypes = [c_void_p, c_ulong, c_int, c_ulong]
+display = c_void_p(x11.XOpenDisplay(None) or sys.exit("no X display"))
 game, other, client_x, client_y = (int(a, 0) for a in sys.argv[1:5])
 
 
@@ -43,13 +31,6 @@ def key(name, down):
     code = x11.XKeysymToKeycode(display, x11.XStringToKeysym(name.encode()))
     xtst.XTestFakeKeyEvent(display, code, down, 0)
     x11.XSync(display, False)
-
-
-def tap(*names):
-    for name in names:
-        key(name, True)
-    for name in reversed(names):
-        key(name, False)
 
 
 def focus(window):
@@ -61,12 +42,12 @@ def rocket_top(left, right):
     """The top row of the rocket's neutral greys between the columns, leaving out the message
     label's band; None when it is gone (stars are pure white, meteors bluish)."""
     image = x11.XGetImage(display, x11.XDefaultRootWindow(display), client_x + left, client_y,
-                          right - left, 240, ctypes.c_ulong(-1).value, 2)  # all planes, ZPixmap
-    pixels = ctypes.string_at(image.contents.data, image.contents.bytes_per_line * 240)
-    line = image.contents.bytes_per_line
+                          right - left, 240, c_ulong(-1).value, 2)  # all planes, ZPixmap
+    line = 4 * (right - left)
+    pixels = string_at(image.contents.data, line * 240)
     x11.XDestroyImage(image)
     for y in (y for y in range(240) if not 100 <= y <= 132):
-        row = pixels[y * line:y * line + 4 * (right - left)]
+        row = pixels[y * line:(y + 1) * line]
         if any(row[i] == row[i + 1] == row[i + 2] and 60 <= row[i] <= 250 for i in range(0, len(row), 4)):
             return y
     return None
@@ -75,8 +56,9 @@ def rocket_top(left, right):
 def comes_down(name, columns, away):
     """Whether the rocket, climbing as the key is let go elsewhere, is seen coming down."""
     focus(game)
-    tap("Escape")
-    tap("Control_L", "s")
+    for key_name, down in (("Escape", 1), ("Escape", 0), ("Control_L", 1), ("s", 1), ("s", 0),
+                           ("Control_L", 0)):  # Esc and Ctrl+S: a new game
+        key(key_name, down)
     key(name, True)
     time.sleep(0.1)
     focus(other)
