@@ -1,24 +1,21 @@
 #pragma once
 // A shown Form1 with the real pictures, driven as a user would: keys and clicks through the
 // window system's routing, to whatever window has them. Work that must run while a game or a
-// help box holds the event loop is scheduled with after(); it records what it sees and never
+// help box holds the event loop is scheduled on a timer; it records what it sees and never
 // asserts, and a watchdog ends whatever still blocks, so a failure can never become a hang.
 
 #include "drawing/Pictures.h"
-#include "game/GameState.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <array>
 
 namespace skyvane::testing {
 
@@ -31,9 +28,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         image1 = window->findChild<QWidget*>(QStringLiteral("Image1"));
         label1 = window->findChild<QLabel*>(QStringLiteral("Label1"));
-        ASSERT_NE(image1, nullptr);
-        ASSERT_NE(label1, nullptr);
-        watchdog.setSingleShot(true);
+        ASSERT_TRUE(image1 != nullptr && label1 != nullptr);
         QObject::connect(&watchdog, &QTimer::timeout, [this] {
             watchdogFired = true;
             if (QWidget* popup = QApplication::activePopupWidget())
@@ -43,7 +38,7 @@ protected:
                     dialog->reject();
             state.Playing = 0;
         });
-        watchdog.start(kWatchdogMs);
+        watchdog.start(10000);  // ms, far beyond what any test waits for; stopped by TearDown()
     }
 
     void TearDown() override
@@ -57,6 +52,10 @@ protected:
         QCoreApplication::exec();
     }
 
+    using Cells = std::array<int, 4>;  // Steer of 1P and 2P, then Thrust of 1P and 2P
+    static constexpr Cells kNoneHeld{};
+    Cells cells() const { return {state.Steer[0], state.Steer[1], state.Thrust[0], state.Thrust[1]}; }
+
     QAction* action(const char* name) const { return window->findChild<QAction*>(QString::fromUtf8(name)); }
     QWindow* handle() const { return window->windowHandle(); }
 
@@ -68,55 +67,25 @@ protected:
         return shown;
     }
 
-    // Runs work after delayMs of the event loop (also of a running game's pump or a help box).
-    static void after(int delayMs, std::function<void()> work) { QTimer::singleShot(delayMs, std::move(work)); }
-
-    // The open help box, once the event loop has shown it.
-    static QMessageBox* openBox()
-    {
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible())
-                return box;
-        return nullptr;
-    }
-
-    // The object name of the open menu, or "" when none is open.
-    static QString openMenu()
-    {
-        const QWidget* popup = QApplication::activePopupWidget();
-        return popup != nullptr ? popup->objectName() : QString();
-    }
-
     // Clicks a title of the menu bar, which opens its menu; false if it did not open.
     bool clickMenuTitle(const char* title) const
     {
         QMenuBar* bar = window->menuBar();
-        QAction* menu = action(title);
-        if (menu == nullptr)
-            return false;
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu).center());
-        return QTest::qWaitFor([&] { return openMenu() == QString::fromUtf8(title); }, 1000);
+        if (QAction* menu = action(title))
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu).center());
+        return QTest::qWaitFor([&] {
+            const QWidget* popup = QApplication::activePopupWidget();
+            return popup != nullptr && popup->objectName() == QString::fromUtf8(title);
+        }, 1000);
     }
 
-    // A key pressed or released wherever the keyboard is now: the open menu, the active help
-    // box or the window.
+    // A key pressed or released wherever the keyboard is now: the open menu or the active window.
     static void keyToFocus(QTest::KeyAction action, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QWidget* target = QApplication::activePopupWidget();
-        if (target == nullptr)
-            target = QApplication::activeWindow();
-        if (target != nullptr)
+        QWidget* popup = QApplication::activePopupWidget();
+        if (QWidget* target = popup != nullptr ? popup : QApplication::activeWindow())
             QTest::keyEvent(action, target->windowHandle(), key, modifiers);
     }
-
-    // A hand-made key event straight to the window, for exact modifiers and auto-repeat.
-    void key(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, bool autoRepeat = false)
-    {
-        QKeyEvent event(type, key, modifiers, QString(), autoRepeat);
-        QApplication::sendEvent(window.get(), &event);
-    }
-
-    static constexpr int kWatchdogMs = 10000;
 
     int firstPadPlayer = 1;  // as --first-pad gives it
     GameState state;

@@ -6,17 +6,6 @@
 #include <cstdio>
 #include <cstring>
 
-namespace {
-bool appearsAt(const QImage& screen, const QImage& picture, int x, int y)
-{
-    const auto rowBytes = static_cast<std::size_t>(picture.width()) * 4;
-    for (int row = 0; row < picture.height(); ++row)
-        if (std::memcmp(screen.constScanLine(y + row) + x * 4, picture.constScanLine(row), rowBytes) != 0)
-            return false;
-    return true;
-}
-} // namespace
-
 int main(int argc, char* argv[])
 {
     if (argc != 3) {
@@ -29,9 +18,16 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "find_picture: cannot read %s or %s\n", argv[1], argv[2]);
         return 66;
     }
+    const auto rowBytes = static_cast<std::size_t>(picture.width()) * 4;
+    auto appearsAt = [&](int x, int y) {
+        for (int row = 0; row < picture.height(); ++row)
+            if (std::memcmp(screen.constScanLine(y + row) + x * 4, picture.constScanLine(row), rowBytes) != 0)
+                return false;
+        return true;
+    };
     for (int y = 0; y + picture.height() <= screen.height(); ++y)
         for (int x = 0; x + picture.width() <= screen.width(); ++x)
-            if (appearsAt(screen, picture, x, y))
+            if (appearsAt(x, y))
                 std::printf("%d %d\n", x, y);
     return 0;
 }

@@ -8,13 +8,10 @@ using namespace skyvane;
 
 TEST(CommandLine, TakesTheScaleAndTheFirstPadsPlayer)
 {
-    const CommandLine plain = readCommandLine({QStringLiteral("skyvane")});
+    const CommandLine plain = readCommandLine({"skyvane"});
     EXPECT_FALSE(plain.exitCode.has_value());
-    EXPECT_EQ(plain.scale, 1);
-    EXPECT_EQ(plain.firstPadPlayer, 1);
-    const CommandLine given = readCommandLine({QStringLiteral("skyvane"), QStringLiteral("--scale"), QStringLiteral("3"),
-                                               QStringLiteral("--first-pad"), QStringLiteral("2")});
+    EXPECT_EQ(std::pair(plain.scale, plain.firstPadPlayer), std::pair(1, 1));
+    const CommandLine given = readCommandLine({"skyvane", "--scale", "3", "--first-pad", "2"});
     EXPECT_FALSE(given.exitCode.has_value());
-    EXPECT_EQ(given.scale, 3);
-    EXPECT_EQ(given.firstPadPlayer, 2);
+    EXPECT_EQ(std::pair(given.scale, given.firstPadPlayer), std::pair(3, 2));
 }

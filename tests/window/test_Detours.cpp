@@ -1,141 +1,116 @@
-// The detours players take: keys held as a menu or a help box takes the keyboard, menus
-// opened by mouse and by F10 and closed by Esc, and the keyboard coming back to the game.
+// The detours players take: menus by mouse and F10, help boxes and other windows take the
+// keyboard, and whatever keys were held are let go until the keyboard is the game's again.
 #include "WindowFixture.h"
+
+#include <QMessageBox>
+#include <QPushButton>
 
 using namespace skyvane;
 using skyvane::testing::WindowTest;
-
-namespace {
-
-struct Cells {
-    int steer0, steer1, thrust0, thrust1;
-    bool operator==(const Cells&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const Cells& c)
-{
-    return out << "Steer " << c.steer0 << "," << c.steer1 << " Thrust " << c.thrust0 << "," << c.thrust1;
-}
-
-Cells cellsOf(const GameState& s) { return {s.Steer[0], s.Steer[1], s.Thrust[0], s.Thrust[1]}; }
-
-constexpr Cells kAllHeld{-1, 1, 1, 1};
-constexpr Cells kNoneHeld{0, 0, 0, 0};
-
-} // namespace
 
 class HeldKeysTest : public WindowTest {
 protected:
     // Player 1 steers left and thrusts, player 2 steers right with X and thrusts with Shift.
     void holdKeys()
     {
-        QTest::keyPress(handle(), Qt::Key_Left);
-        QTest::keyPress(handle(), Qt::Key_Up);
-        QTest::keyPress(handle(), Qt::Key_X);
-        QTest::keyPress(handle(), Qt::Key_Shift);
+        for (const Qt::Key held : {Qt::Key_Left, Qt::Key_Up, Qt::Key_X, Qt::Key_Shift})
+            QTest::keyPress(handle(), held);
+        EXPECT_EQ(cells(), (Cells{-1, 1, 1, 1}));
     }
-    // Let go wherever the keyboard is now; Shift reports none held after its release.
+
+    // Let go wherever the keyboard is now, X while Shift is still held.
     static void letGoOfKeys()
     {
-        keyToFocus(QTest::Release, Qt::Key_Left);
-        keyToFocus(QTest::Release, Qt::Key_Up);
-        keyToFocus(QTest::Release, Qt::Key_X, Qt::ShiftModifier);
-        keyToFocus(QTest::Release, Qt::Key_Shift);
+        for (const Qt::Key held : {Qt::Key_Left, Qt::Key_Up, Qt::Key_X, Qt::Key_Shift})
+            keyToFocus(QTest::Release, held, held == Qt::Key_X ? Qt::ShiftModifier : Qt::NoModifier);
     }
-    bool windowHasTheKeyboard() const
+
+    // Once the window has the keyboard back nothing is held, and a key is the game's again, with
+    // no Shift let go elsewhere left thrusting for player 2, also after its release.
+    void expectTheGameHasTheKeysAgain()
     {
-        return QTest::qWaitFor([this] { return QApplication::focusWidget() == window.get(); }, 2000);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::focusWidget() == window.get(); }, 2000));
+        EXPECT_EQ(cells(), kNoneHeld);
+        keyToFocus(QTest::Press, Qt::Key_Right);
+        EXPECT_EQ(cells(), (Cells{1, 0, 0, 0}));
+        keyToFocus(QTest::Release, Qt::Key_Right);
+        EXPECT_EQ(cells(), kNoneHeld);
     }
 };
 
-TEST_F(HeldKeysTest, KeysHeldAsAMenuOpensByMouseAreLetGoAndTheKeysAreTheGamesOnceEscClosesIt)
+TEST_F(HeldKeysTest, KeysHeldAsAMenuAHelpBoxOrAnotherWindowTakesTheKeyboardAreLetGoUntilItIsBack)
 {
-    holdKeys();
-    ASSERT_EQ(cellsOf(state), kAllHeld);
-    ASSERT_TRUE(clickMenuTitle("ゲーム"));
-    EXPECT_EQ(cellsOf(state), kNoneHeld) << "the menu has the keyboard";
-    letGoOfKeys();
-    keyToFocus(QTest::Click, Qt::Key_Escape);
-    ASSERT_TRUE(windowHasTheKeyboard());
-    EXPECT_EQ(cellsOf(state), kNoneHeld);
-    keyToFocus(QTest::Press, Qt::Key_Left);
-    EXPECT_EQ(state.Steer[0], -1) << "the keys are the game's again";
-}
-
-TEST_F(HeldKeysTest, KeysHeldAsAMenuOpensByF10AreLetGoAndTheKeysAreTheGamesOnceEscClosesIt)
-{
-    holdKeys();
-    QTest::keyClick(handle(), Qt::Key_F10);
-    ASSERT_EQ(openMenu(), "ゲーム");
-    letGoOfKeys();
-    keyToFocus(QTest::Click, Qt::Key_Escape);
-    ASSERT_TRUE(windowHasTheKeyboard());
-    EXPECT_EQ(cellsOf(state), kNoneHeld);
-    keyToFocus(QTest::Press, Qt::Key_Z);
-    EXPECT_EQ(state.Steer[1], -1) << "the keys are the game's again";
-}
-
-// Shift let go while the window had no keyboard must not leave player 2 thrusting for good,
-// also once player 1 presses and releases other keys.
-TEST_F(HeldKeysTest, ShiftLetGoInAMenuStaysLetGoAfterOtherKeys)
-{
-    QTest::keyPress(handle(), Qt::Key_Shift);
-    ASSERT_EQ(state.Thrust[1], 1);
-    ASSERT_TRUE(clickMenuTitle("人数設定"));
-    keyToFocus(QTest::Release, Qt::Key_Shift);
-    keyToFocus(QTest::Click, Qt::Key_Escape);
-    ASSERT_TRUE(windowHasTheKeyboard());
-    keyToFocus(QTest::Press, Qt::Key_Right);
-    EXPECT_EQ(state.Thrust[1], 0) << "a press with no Shift held keeps player 2 on the ground";
-    keyToFocus(QTest::Release, Qt::Key_Right);
-    EXPECT_EQ(state.Thrust[1], 0);
-}
-
-// Choosing the item closes the menu, which already lets go of what the window saw held; keys
-// that the box has are not the game's, and once it is dismissed the keyboard is the game's.
-TEST_F(HeldKeysTest, AHelpBoxFromTheMenuHasTheKeysUntilDismissedAndThenTheGameHasThem)
-{
-    holdKeys();
-    Cells whileOpen{-9, -9, -9, -9};
-    bool boxHadTheKeyboard = false;
-    after(100, [&] {
-        QMessageBox* box = openBox();
-        boxHadTheKeyboard = box != nullptr && QApplication::activeWindow() == box;
-        keyToFocus(QTest::Press, Qt::Key_Left);
+    for (const bool byF10 : {false, true}) {
+        SCOPED_TRACE(byF10 ? "F10" : "mouse");
+        holdKeys();
+        if (byF10)
+            QTest::keyClick(handle(), Qt::Key_F10);
+        else
+            ASSERT_TRUE(clickMenuTitle("ゲーム"));
+        EXPECT_EQ(cells(), kNoneHeld) << "the menu has the keyboard";
         letGoOfKeys();
-        whileOpen = cellsOf(state);
-        keyToFocus(QTest::Click, Qt::Key_Return);
-    });
-    ASSERT_TRUE(clickMenuTitle("ヘルプ"));
-    keyToFocus(QTest::Click, Qt::Key_Down);
-    keyToFocus(QTest::Click, Qt::Key_Return);  // returns once the box is dismissed
-    EXPECT_TRUE(boxHadTheKeyboard);
-    EXPECT_EQ(whileOpen, kNoneHeld);
-    ASSERT_TRUE(windowHasTheKeyboard());
-    EXPECT_EQ(cellsOf(state), kNoneHeld);
-    keyToFocus(QTest::Press, Qt::Key_Right);
-    EXPECT_EQ(state.Steer[0], 1) << "the keys are the game's again";
-}
-
-TEST_F(HeldKeysTest, KeysHeldAsAnotherWindowTakesTheKeyboardAreLetGo)
-{
+        keyToFocus(QTest::Click, Qt::Key_Escape);
+        expectTheGameHasTheKeysAgain();
+    }
     holdKeys();
     QWidget other;
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    EXPECT_EQ(cellsOf(state), kNoneHeld) << "the other window has the keyboard";
+    EXPECT_EQ(cells(), kNoneHeld) << "the other window has the keyboard";
     letGoOfKeys();
     window->activateWindow();
-    ASSERT_TRUE(windowHasTheKeyboard());
-    EXPECT_EQ(cellsOf(state), kNoneHeld);
-}
+    expectTheGameHasTheKeysAgain();
+    QTest::keyClick(handle(), Qt::Key_Alt);  // gives the menu bar nothing: the arrows still steer
+    expectTheGameHasTheKeysAgain();
 
-// Tapping Alt gives the menu bar nothing: the arrow keys that follow steer.
-TEST_F(WindowTest, TappingAltLeavesTheArrowKeysWithTheGame)
-{
-    QTest::keyClick(handle(), Qt::Key_Alt);
-    QTest::keyPress(handle(), Qt::Key_Right);
-    EXPECT_EQ(state.Steer[0], 1);
-    EXPECT_EQ(openMenu(), "");
+    // Each help box, chosen from the menu, has the keyboard over a disabled window, takes none of
+    // the window's commands nor the keys, and goes on Return, Esc or OK.
+    int starts = 0;
+    QObject::connect(action("スタート"), &QAction::triggered, [&] { ++starts; });
+    const std::vector<std::pair<int, void (*)(QMessageBox&)>> itemsAndDismissals{
+        {0, [](QMessageBox&) { keyToFocus(QTest::Click, Qt::Key_Return); }},
+        {1, [](QMessageBox&) { keyToFocus(QTest::Click, Qt::Key_Escape); }},
+        {0, [](QMessageBox& box) { QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton); }}};
+    QList<QStringList> texts;  // each box's title, then its text's lines
+    for (const auto& [item, dismiss] : itemsAndDismissals) {
+        QStringList lines;
+        bool informationOverADisabledWindow = false, menuOpened = false;
+        Cells whileOpen{-9, -9, -9, -9};
+        holdKeys();
+        ASSERT_TRUE(clickMenuTitle("ヘルプ"));
+        QObject turn;  // ends the work below with this turn of the loop, should no box come
+        QTimer::singleShot(100, &turn, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeWindow());  // with the keyboard
+            if (box == nullptr)
+                return;
+            lines = QStringList{box->windowTitle()} + box->text().split('\n');
+            informationOverADisabledWindow = box->icon() == QMessageBox::Information &&
+                                             box->standardButtons() == QMessageBox::Ok && !window->isEnabled();
+            keyToFocus(QTest::Press, Qt::Key_Left);
+            letGoOfKeys();
+            whileOpen = cells();
+            QTest::keyClick(handle(), Qt::Key_S, Qt::ControlModifier);
+            keyToFocus(QTest::Click, Qt::Key_S, Qt::ControlModifier);
+            QTest::keyClick(handle(), Qt::Key_F10);
+            menuOpened = QApplication::activePopupWidget() != nullptr;
+            dismiss(*box);
+        });
+        for (int down = 0; down <= item; ++down)
+            keyToFocus(QTest::Click, Qt::Key_Down);
+        keyToFocus(QTest::Click, Qt::Key_Return);  // returns once the box is dismissed
+        SCOPED_TRACE(lines.value(0).toStdString());
+        EXPECT_TRUE(informationOverADisabledWindow) << "with OK alone and the keyboard";
+        EXPECT_EQ(whileOpen, kNoneHeld) << "the box has the keys";
+        EXPECT_FALSE(menuOpened);
+        expectTheGameHasTheKeysAgain();
+        texts << lines;
+    }
+    ASSERT_EQ(texts[0].size(), 2) << "a title and one paragraph";
+    EXPECT_EQ(texts[0][0], "遊び方");
+    EXPECT_EQ(texts[0][1].size(), 75);
+    EXPECT_TRUE(texts[0][1].startsWith("ゲームを開始すると画面奥から"));
+    EXPECT_EQ(texts[1], QStringList({"操作表", "１Ｐ", "移　　動：←　→", "ロケット：　↑", "", "２Ｐ",
+                                     "移　　動：Ｚ　Ｘ", "ロケット：Ｓｈｉｆｔ"}));
+    EXPECT_EQ(starts, 0) << "no command while a box is open";
 }

@@ -1,29 +1,13 @@
-// Form1 on the offscreen platform: controls, menus, commands, help boxes, closing.
+// Form1 on the offscreen platform: controls, menus, commands, full screen, games shown.
 #include "WholeBlocks.h"
 #include "WindowFixture.h"
 
-#include "game/GameState.h"
-#include "ui/ImageControl.h"
-
-#include <QLabel>
-#include <QMenuBar>
 #include <QScreen>
-#include <QSignalSpy>
 
 using namespace skyvane;
 using namespace skyvane::testing;
 
-namespace {
-QStringList titlesOf(const QList<QAction*>& actions)
-{
-    QStringList titles;
-    for (const QAction* item : actions)
-        titles << item->text();
-    return titles;
-}
-} // namespace
-
-TEST_F(WindowTest, StartsWithTheTitleOverAWhiteSurfaceAtItsNormalSize)
+TEST_F(WindowTest, StartsWithTheTitleOverAWhiteSurfaceAtItsNormalSizeUnderMenusNamedByTheirCaptions)
 {
     EXPECT_EQ(window->windowTitle(), "Skyvane");
     EXPECT_FALSE(window->windowIcon().isNull());
@@ -41,141 +25,42 @@ TEST_F(WindowTest, StartsWithTheTitleOverAWhiteSurfaceAtItsNormalSize)
     EXPECT_EQ(window->baseSize(), window->size()) << "edges resize only in steps from the normal size";
     EXPECT_GT(window->sizeIncrement().width(), 8 * window->screen()->size().width()) << "steps no screen holds";
     EXPECT_GT(window->sizeIncrement().height(), 8 * window->screen()->size().height()) << "steps no screen holds";
-}
 
-TEST_F(WindowTest, TheMenusAndItemsCarryTheirCaptionsAsObjectNamesAndStartHasItsShortcut)
-{
-    const QList<QAction*> menus = window->menuBar()->actions();
-    EXPECT_EQ(titlesOf(menus), QStringList({"ゲーム", "人数設定", "ヘルプ", "ネット対戦"})) << "net play beside the game's";
-    EXPECT_EQ(titlesOf(menus[0]->menu()->actions()), QStringList({"スタート", "終わる"}));
-    EXPECT_EQ(titlesOf(menus[1]->menu()->actions()), QStringList({"１人", "２人"}));
-    EXPECT_EQ(titlesOf(menus[2]->menu()->actions()), QStringList({"遊び方", "操作表"}));
-    EXPECT_EQ(titlesOf(menus[3]->menu()->actions()), QStringList({"ホストになる", "参加する", "ネット対戦をやめる"}));
-    EXPECT_EQ(action("スタート")->shortcut(), QKeySequence("Ctrl+S"));
-    for (const char* name : {"ゲーム", "人数設定", "ヘルプ", "スタート", "終わる", "遊び方", "操作表", "ネット対戦", "ホストになる",
-                             "参加する", "ネット対戦をやめる"})
-        EXPECT_NE(action(name), nullptr) << name;
-}
+    // Each menu and item is named by its caption, but the player-count items share 人数; スタート
+    // alone has a shortcut.
+    QList<QStringList> tree;
+    for (const QAction* menu : window->menuBar()->actions()) {
+        ASSERT_NE(menu->menu(), nullptr) << menu->text().toStdString();
+        tree.append({menu->text()});
+        EXPECT_EQ(menu->objectName(), menu->text());
+        for (const QAction* item : menu->menu()->actions()) {
+            tree.back() << item->text();
+            EXPECT_EQ(item->objectName(), tree.size() == 2 ? QStringLiteral("人数") : item->text());
+            EXPECT_EQ(item->shortcut(), QKeySequence(item->text() == "スタート" ? "Ctrl+S" : ""));
+        }
+    }
+    EXPECT_EQ(tree, QList<QStringList>({{"ゲーム", "スタート", "終わる"}, {"人数設定", "１人", "２人"},
+                                        {"ヘルプ", "遊び方", "操作表"},
+                                        {"ネット対戦", "ホストになる", "参加する", "ネット対戦をやめる"}}));
 
-TEST_F(WindowTest, ThePlayerCountItemsKeepOneCheckMarkMatchingTheSetting)
-{
+    // The player-count items keep one check mark, matching the setting.
     const auto players = window->findChildren<QAction*>("人数");
     ASSERT_EQ(players.size(), 2);
-    EXPECT_TRUE(players[0]->isChecked());
-    EXPECT_FALSE(players[1]->isChecked());
+    auto marks = [&] { return std::pair(players[0]->isChecked(), players[1]->isChecked()); };
+    EXPECT_EQ(marks(), std::pair(true, false));
     players[1]->trigger();
     players[1]->trigger();
-    EXPECT_FALSE(players[0]->isChecked());
-    EXPECT_TRUE(players[1]->isChecked()) << "choosing the checked item again keeps it checked";
+    EXPECT_EQ(marks(), std::pair(false, true)) << "choosing the checked item again keeps it checked";
     EXPECT_EQ(state.PlayerSetting, 1);
     players[0]->trigger();
-    EXPECT_TRUE(players[0]->isChecked());
-    EXPECT_FALSE(players[1]->isChecked());
+    EXPECT_EQ(marks(), std::pair(true, false));
     EXPECT_EQ(state.PlayerSetting, 0);
 }
 
-namespace {
-struct SeenInBox {
-    QStringList lines;  // the title, then the text's lines
-    bool information = false;
-    bool okOnly = false;
-    bool hasTheKeyboard = false;
-    bool ownerDisabled = false;
-    bool menuOpened = false;
-    int result = -1;  // the button that dismissed it
-};
-} // namespace
-
-class HelpBoxTest : public WindowTest {
-protected:
-    // Opens the help box of the ヘルプ menu's item (0 or 1) with the mouse and the keyboard, looks
-    // at it, tries the window's commands, then dismisses it as dismiss says.
-    SeenInBox openAndDismiss(int item, const std::function<void(QMessageBox&)>& dismiss)
-    {
-        SeenInBox seen;
-        after(100, [&] {
-            QMessageBox* box = openBox();
-            if (box == nullptr)
-                return;
-            QObject::connect(box, &QDialog::finished, [&seen](int result) { seen.result = result; });
-            seen.lines = QStringList{box->windowTitle()} + box->text().split('\n');
-            seen.information = box->icon() == QMessageBox::Information;
-            seen.okOnly = box->standardButtons() == QMessageBox::Ok;
-            seen.hasTheKeyboard = QApplication::activeWindow() == box;
-            seen.ownerDisabled = !window->isEnabled();
-            QTest::keyClick(handle(), Qt::Key_S, Qt::ControlModifier);
-            keyToFocus(QTest::Click, Qt::Key_S, Qt::ControlModifier);
-            QTest::keyClick(handle(), Qt::Key_F10);
-            seen.menuOpened = !openMenu().isEmpty();
-            dismiss(*box);
-        });
-        if (!clickMenuTitle("ヘルプ"))
-            return seen;
-        for (int down = 0; down <= item; ++down)
-            keyToFocus(QTest::Click, Qt::Key_Down);
-        keyToFocus(QTest::Click, Qt::Key_Return);  // returns once the box is dismissed
-        return seen;
-    }
-};
-
-TEST_F(HelpBoxTest, ShowTheirTextsWithTheKeyboardTakeNoCommandAndGoOnReturnEscOrOk)
-{
-    int starts = 0;
-    QObject::connect(action("スタート"), &QAction::triggered, [&] { ++starts; });
-    const SeenInBox howToPlay = openAndDismiss(0, [](QMessageBox&) { keyToFocus(QTest::Click, Qt::Key_Return); });
-    ASSERT_EQ(howToPlay.lines.size(), 2) << "a title and one paragraph";
-    EXPECT_EQ(howToPlay.lines[0], "遊び方");
-    EXPECT_EQ(howToPlay.lines[1].size(), 75);
-    EXPECT_TRUE(howToPlay.lines[1].startsWith("ゲームを開始すると画面奥から"));
-    const SeenInBox controls = openAndDismiss(1, [](QMessageBox&) { keyToFocus(QTest::Click, Qt::Key_Escape); });
-    EXPECT_EQ(controls.lines, QStringList({"操作表", "１Ｐ", "移　　動：←　→", "ロケット：　↑", "", "２Ｐ",
-                                           "移　　動：Ｚ　Ｘ", "ロケット：Ｓｈｉｆｔ"}));
-    const SeenInBox clicked = openAndDismiss(0, [](QMessageBox& box) {
-        QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton);
-    });
-    for (const SeenInBox& seen : {howToPlay, controls, clicked}) {
-        EXPECT_TRUE(seen.information && seen.okOnly) << seen.lines.value(0).toStdString();
-        EXPECT_TRUE(seen.hasTheKeyboard) << seen.lines.value(0).toStdString();
-        EXPECT_TRUE(seen.ownerDisabled) << seen.lines.value(0).toStdString();
-        EXPECT_FALSE(seen.menuOpened) << seen.lines.value(0).toStdString();
-        EXPECT_EQ(seen.result, QMessageBox::Ok) << seen.lines.value(0).toStdString();
-    }
-    EXPECT_EQ(starts, 0) << "no command while a box is open";
-    EXPECT_TRUE(window->isEnabled());
-}
-
-TEST_F(WindowTest, F10OpensTheMenusWhichHoldTheGameAndThenTheKeysAreTheGamesAgain)
-{
-    QString firstMenu, secondMenu;
-    int tickAtOpen = -1, tickWhileOpen = -2, tickAfter = 0;  // LastTick moves on in every pass
-    after(200, [&] {
-        QTest::keyClick(handle(), Qt::Key_F10);
-        firstMenu = openMenu();
-        tickAtOpen = state.LastTick;
-        after(300, [&] {
-            tickWhileOpen = state.LastTick;
-            keyToFocus(QTest::Click, Qt::Key_Right);
-            secondMenu = openMenu();
-            keyToFocus(QTest::Click, Qt::Key_Down);
-            keyToFocus(QTest::Click, Qt::Key_Return);
-            after(200, [&] {
-                tickAfter = state.LastTick;
-                keyToFocus(QTest::Press, Qt::Key_Left);
-                keyToFocus(QTest::Click, Qt::Key_Escape);
-            });
-        });
-    });
-    action("スタート")->trigger();
-    EXPECT_EQ(firstMenu, "ゲーム");
-    EXPECT_EQ(secondMenu, "人数設定");
-    EXPECT_EQ(state.PlayerSetting, 1) << "the arrows and Enter chose two players";
-    EXPECT_EQ(tickWhileOpen, tickAtOpen) << "no pass while a menu is open";
-    EXPECT_GT(tickAfter, tickWhileOpen) << "the game goes on once it is closed";
-    EXPECT_EQ(state.Steer[0], -1) << "the keys are the game's again";
-    EXPECT_TRUE(image1->isVisible()) << "Esc reached the game";
-}
-
-TEST_F(WindowTest, MaximiseAndFullScreenRequestsShowTheTitleInWholePixelBlocksUntilTheWindowLeavesThem)
+// Maximised or in full screen, the window shows the title in whole-pixel blocks until it leaves that
+// state. F11 is a key of the window and of the game alike: in full screen F10's menus hold the game
+// until Esc closes them, and the mouse reaches them; Esc then ends the game, not the full screen.
+TEST_F(WindowTest, MaximiseAndFullScreenShowTheTitleInWholePixelBlocksAndF11sFullScreenKeepsMenusAndEsc)
 {
     const QImage atStart = clientArea();
     for (Qt::WindowState request : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
@@ -189,62 +74,45 @@ TEST_F(WindowTest, MaximiseAndFullScreenRequestsShowTheTitleInWholePixelBlocksUn
         ASSERT_TRUE(QTest::qWaitFor([&] { return window->centralWidget()->size() == QSize(320, 241); }, 1000)) << request;
         EXPECT_EQ(clientArea(), atStart) << request;
     }
-}
 
-// F11 is a key of the window and of the game alike; Esc ends the game, not the full screen.
-TEST_F(WindowTest, F11TogglesAFullScreenWhereGamesRunAndTheMenusOpen)
-{
-    const QSize normal = window->size();
     QTest::keyClick(handle(), Qt::Key_F11);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->isFullScreen(); }, 1000));
-    key(QEvent::KeyPress, Qt::Key_F11, Qt::NoModifier, true);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_F11, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(window.get(), &repeat);
     EXPECT_TRUE(window->isFullScreen()) << "a held key's repeats change nothing";
-    QString menuByF10;
-    after(300, [&] {
+    int tickAtOpen = -1, tickWhileOpen = -2, tickAfter = 0;  // LastTick moves on in every pass
+    QTimer::singleShot(200, window.get(), [&] {
         QTest::keyClick(handle(), Qt::Key_F10);
-        menuByF10 = openMenu();
-        keyToFocus(QTest::Click, Qt::Key_Escape);
-        keyToFocus(QTest::Click, Qt::Key_Escape);
+        tickAtOpen = state.LastTick;
+        QTimer::singleShot(300, window.get(), [&] {
+            tickWhileOpen = state.LastTick;
+            keyToFocus(QTest::Click, Qt::Key_Escape);
+            QTimer::singleShot(200, window.get(), [&] {
+                tickAfter = state.LastTick;
+                keyToFocus(QTest::Click, Qt::Key_Escape);
+            });
+        });
     });
     action("スタート")->trigger();
-    EXPECT_EQ(state.Playing, 0) << "Esc ended the game";
+    EXPECT_EQ(tickWhileOpen, tickAtOpen) << "no pass while a menu is open";
+    EXPECT_GT(tickAfter, tickWhileOpen) << "the game goes on once Esc closed it";
     EXPECT_TRUE(window->isFullScreen()) << "Esc left full screen";
-    EXPECT_EQ(menuByF10, "ゲーム");
     ASSERT_TRUE(clickMenuTitle("人数設定")) << "the mouse reaches the menus in full screen";
     keyToFocus(QTest::Click, Qt::Key_Escape);
     QTest::keyClick(handle(), Qt::Key_F11);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isFullScreen() && window->size() == normal; }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isFullScreen() && clientArea() == atStart; }, 1000))
+        << "back at the normal size";
 }
 
-TEST_F(WindowTest, TheGoalShowsItsCaptionInTheLabel)
+// Stars, meteors and the rocket are single pixels and hard edges: at any ratio of the screen each
+// pixel of the surface is a whole block of the screen's. Both captions cover the meteors, which the
+// first pump to show the label still has behind it, with black, even between the letters.
+TEST_F(WindowTest, CtrlSStartsAGameShownInWholePixelBlocksWithTheLabelsCaptionsCoveringTheMeteorsWithBlack)
 {
-    QString caption;
-    bool shown = false;
-    QTimer watch;  // the finale is not paced: look in the first pump that finds it running
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (state.Progress > 1200 && state.Playing != 0) {
-            caption = label1->text();
-            shown = label1->isVisible();
-            watch.stop();
-            key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        }
-    });
-    after(100, [&] {
-        state.Progress = 1199;
-        watch.start(0);
-    });
-    action("スタート")->trigger();
-    EXPECT_EQ(caption, "Clear!Good Luck!");
-    EXPECT_TRUE(shown);
-}
-
-// Both captions are read off a black band: nothing of the flight behind shows through, not even
-// between the letters. The first pump that shows the label still has the meteors behind it.
-TEST_F(WindowTest, TheLabelsCaptionsCoverTheMeteorsBehindThemWithBlack)
-{
+    const QImage atStart = clientArea();
     for (const bool goal : {false, true}) {
         QString caption;
-        QImage band;
+        QImage shown, surface, band;
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&] {
             if (!label1->isVisible())
@@ -252,9 +120,11 @@ TEST_F(WindowTest, TheLabelsCaptionsCoverTheMeteorsBehindThemWithBlack)
             caption = label1->text();
             band = clientArea().copy(label1->geometry());
             watch.stop();
-            key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            keyToFocus(QTest::Press, Qt::Key_Escape);
         });
-        after(100, [&] {
+        QTimer::singleShot(300, &watch, [&] {
+            shown = window->centralWidget()->grab().toImage();
+            surface = clientArea();
             for (int slot = 0; slot < kMeteorSlots; ++slot) {  // all along the label, far from hitting
                 state.MeteorX[slot] = 32 + 64 * slot;
                 state.MeteorY[slot] = 116;
@@ -266,10 +136,11 @@ TEST_F(WindowTest, TheLabelsCaptionsCoverTheMeteorsBehindThemWithBlack)
                 state.RocketX[0] = state.RocketX[1] = kOutOfPlay;
             watch.start(0);
         });
-        action("スタート")->trigger();
+        QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
         EXPECT_EQ(caption, goal ? "Clear!Good Luck!" : "Game Over!");
-        int coloured = 0;  // the meteors' colours; the white text and its edges are greys on black
-        int lit = 0;
+        EXPECT_EQ(surface.pixel(0, 0), qRgb(0, 0, 0)) << caption.toStdString();
+        EXPECT_EQ(blockMismatch(surface, shown, {1, {0, 0}}).toStdString(), "") << caption.toStdString();
+        int coloured = 0, lit = 0;  // the meteors' colours; the white text and its edges are greys on black
         for (int y = 0; y < band.height(); ++y)
             for (int x = 0; x < band.width(); ++x) {
                 const QRgb pixel = band.pixel(x, y);
@@ -278,32 +149,6 @@ TEST_F(WindowTest, TheLabelsCaptionsCoverTheMeteorsBehindThemWithBlack)
             }
         EXPECT_EQ(coloured, 0) << caption.toStdString();
         EXPECT_GT(lit, 100) << caption.toStdString();
+        EXPECT_EQ(clientArea(), atStart) << "the title alone over the cleared, white surface";
     }
-}
-
-// Stars, meteors and the rocket are single pixels and hard edges: at any ratio of the screen
-// each pixel of the surface is a whole block of the screen's.
-TEST_F(WindowTest, CtrlSStartsAGameShownInWholePixelBlocksAndEscBringsTheTitleBack)
-{
-    const QImage atStart = clientArea();
-    bool imageHiddenDuringGame = false;
-    QImage shown;
-    QImage surface;
-    after(300, [&] {
-        imageHiddenDuringGame = !image1->isVisible();
-        shown = window->centralWidget()->grab().toImage();
-        surface = clientArea();
-        key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    });
-    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_TRUE(imageHiddenDuringGame);
-    EXPECT_EQ(surface.pixel(0, 0), qRgb(0, 0, 0));
-    EXPECT_TRUE(image1->isVisible());
-    EXPECT_FALSE(label1->isVisible());
-    EXPECT_EQ(clientArea(), atStart) << "the title over the cleared, white surface";
-    const int ratio = qRound(shown.devicePixelRatio());
-    ASSERT_EQ(shown.size(), QSize(320, 241) * ratio);
-    for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x < shown.width(); ++x)
-            ASSERT_EQ(shown.pixel(x, y) & 0xFFFFFF, surface.pixel(x / ratio, y / ratio) & 0xFFFFFF) << x << "," << y;
 }

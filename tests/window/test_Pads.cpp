@@ -6,34 +6,31 @@
 
 using namespace skyvane;
 using doubles::VirtualPad;
-using skyvane::testing::WindowTest;
 
 namespace {
 
-constexpr int kPollMs = 1000;  // long enough for the window's pad polling to see a change
+using PadTest = skyvane::testing::WindowTest;
 
-class PadTest : public WindowTest {
-protected:
-    // Waits until the window has seen what a change of the pads did to the game state.
-    bool seen(const std::function<bool()>& done) const { return QTest::qWaitFor(done, kPollMs); }
-};
-
-class SecondPlayerFirstPadTest : public PadTest {
-protected:
+struct SecondPlayerFirstPadTest : PadTest {
     SecondPlayerFirstPadTest() { firstPadPlayer = 2; }
 };
 
+// Waits until the window's polling of the pads has seen what a change did to the game state.
+bool seen(const auto& done) { return QTest::qWaitFor(done, 1000); }
+
 } // namespace
 
-TEST_F(PadTest, EachPadSteersAndThrustsForItsPlayer)
+// Player 2's pad thrust is a Shift held, for the keyboard's keys too: a key released elsewhere
+// does not end it while the button is held, and it ends when the last Shift is let go. A game that
+// ends lets go of what a pad held, and so do a pad unplugged and a window that loses the keyboard.
+TEST_F(PadTest, EachPadFliesItsPlayerStartsAndEndsGamesAndLetsGoWithTheGameItsPlugOrTheKeyboard)
 {
-    VirtualPad first;
-    VirtualPad second;
+    VirtualPad first, second;
     ASSERT_TRUE(first.plugged() && second.plugged());
     first.tilt(-32768);
     second.press(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
     second.press(SDL_CONTROLLER_BUTTON_A);
-    EXPECT_TRUE(seen([&] { return state.Steer[0] == -1 && state.Steer[1] == 1 && state.Thrust[1] == 1; }))
+    EXPECT_TRUE(seen([&] { return cells() == Cells{-1, 1, 0, 1}; }))
         << "the left stick is player 1's left arrow, the D-pad player 2's X, A player 2's Shift";
     first.tilt(0);
     first.press(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
@@ -41,47 +38,11 @@ TEST_F(PadTest, EachPadSteersAndThrustsForItsPlayer)
     second.press(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, false);
     second.press(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
     second.press(SDL_CONTROLLER_BUTTON_A, false);
-    EXPECT_TRUE(seen([&] { return state.Steer[0] == 1 && state.Thrust[0] == 1 && state.Steer[1] == -1 && state.Thrust[1] == 0; }));
+    EXPECT_TRUE(seen([&] { return cells() == Cells{1, -1, 1, 0}; }));
     first.press(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, false);
     first.press(SDL_CONTROLLER_BUTTON_A, false);
     EXPECT_TRUE(seen([&] { return state.Steer[0] == 0 && state.Thrust[0] == 0; }));
-}
 
-TEST_F(SecondPlayerFirstPadTest, ALonePadFliesPlayer2WhenAskedTo)
-{
-    VirtualPad pad;
-    ASSERT_TRUE(pad.plugged());
-    pad.press(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
-    EXPECT_TRUE(seen([&] { return state.Steer[1] == -1; }));
-    EXPECT_EQ(state.Steer[0], 0);
-}
-
-// A game that ends lets go of what a pad held: a button still held counts again once pressed anew.
-TEST_F(PadTest, StartBeginsAGameBackEndsItAndTheEndLetsGoOfThePad)
-{
-    VirtualPad pad;
-    ASSERT_TRUE(pad.plugged());
-    pad.press(SDL_CONTROLLER_BUTTON_A);
-    ASSERT_TRUE(seen([&] { return state.Thrust[0] == 1; }));
-    bool hiddenDuringGame = false;
-    after(300, [&] {
-        hiddenDuringGame = !image1->isVisible();
-        pad.press(SDL_CONTROLLER_BUTTON_BACK);
-    });
-    pad.press(SDL_CONTROLLER_BUTTON_START);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return hiddenDuringGame && image1->isVisible(); }, 3000))
-        << "Start began a game, Back was its Esc";
-    EXPECT_LT(state.Progress, 20) << "the game ended by Back, before its rocket could fall out";
-    EXPECT_EQ(state.Thrust[0], 0) << "the held thrust button was let go with the game";
-}
-
-// Player 2's pad thrust is a Shift held, for the keyboard's keys too: a key released elsewhere
-// does not end it while the button is held, and it ends when the last Shift is let go.
-TEST_F(PadTest, Player2sPadThrustAndTheKeyboardsShiftEndWhenBothAreLetGo)
-{
-    VirtualPad first;
-    VirtualPad second;
-    ASSERT_TRUE(first.plugged() && second.plugged());
     second.press(SDL_CONTROLLER_BUTTON_A);
     ASSERT_TRUE(seen([&] { return state.Thrust[1] == 1; }));
     QTest::keyClick(handle(), Qt::Key_Left);
@@ -92,16 +53,25 @@ TEST_F(PadTest, Player2sPadThrustAndTheKeyboardsShiftEndWhenBothAreLetGo)
     EXPECT_EQ(state.Thrust[1], 1) << "the keyboard's Shift still holds it";
     QTest::keyRelease(handle(), Qt::Key_Shift, Qt::ShiftModifier);
     EXPECT_EQ(state.Thrust[1], 0);
-}
 
-TEST_F(PadTest, APadUnpluggedOrLeftBehindByTheKeyboardLetsGo)
-{
-    VirtualPad pad;
-    ASSERT_TRUE(pad.plugged());
-    pad.press(SDL_CONTROLLER_BUTTON_A);
-    pad.press(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
-    ASSERT_TRUE(seen([&] { return state.Thrust[0] == 1 && state.Steer[0] == -1; }));
-    pad.unplug();
+    first.press(SDL_CONTROLLER_BUTTON_A);
+    ASSERT_TRUE(seen([&] { return state.Thrust[0] == 1; }));
+    bool hiddenDuringGame = false;
+    QTimer::singleShot(300, window.get(), [&] {
+        hiddenDuringGame = !image1->isVisible();
+        first.press(SDL_CONTROLLER_BUTTON_BACK);
+    });
+    first.press(SDL_CONTROLLER_BUTTON_START);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return hiddenDuringGame && image1->isVisible(); }, 3000))
+        << "Start began a game, Back was its Esc";
+    EXPECT_LT(state.Progress, 20) << "the game ended by Back, before its rocket could fall out";
+    EXPECT_EQ(state.Thrust[0], 0) << "the held thrust button was let go with the game";
+    first.press(SDL_CONTROLLER_BUTTON_A, false);
+    QTest::qWait(100);
+    first.press(SDL_CONTROLLER_BUTTON_A);
+    first.press(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+    ASSERT_TRUE(seen([&] { return state.Thrust[0] == 1 && state.Steer[0] == -1; })) << "pressed anew";
+    first.unplug();
     EXPECT_TRUE(seen([&] { return state.Thrust[0] == 0 && state.Steer[0] == 0; })) << "unplugged";
 
     VirtualPad again;
@@ -116,4 +86,12 @@ TEST_F(PadTest, APadUnpluggedOrLeftBehindByTheKeyboardLetsGo)
     again.press(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
     QTest::qWait(100);
     EXPECT_EQ(state.Steer[0], 0) << "nor does a pad steer while it has it";
+}
+
+TEST_F(SecondPlayerFirstPadTest, ALonePadFliesPlayer2WhenAskedTo)
+{
+    VirtualPad pad;
+    ASSERT_TRUE(pad.plugged());
+    pad.press(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+    EXPECT_TRUE(seen([&] { return state.Steer[0] == 0 && state.Steer[1] == -1; }));
 }
