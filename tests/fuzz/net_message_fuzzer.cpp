@@ -11,11 +11,14 @@
 
 namespace {
 
-template <std::size_t N>
-void requireWrittenAs(std::span<const std::uint8_t> bytes, const std::array<std::uint8_t, N>& written, std::size_t length)
+template <std::size_t N, typename Read, typename Write>
+void requireWrittenBack(std::span<const std::uint8_t> bytes, Read read, Write write)
 {
-    if (length != bytes.size() || !std::equal(bytes.begin(), bytes.end(), written.begin()))
-        std::abort();
+    if (const auto value = read(bytes)) {
+        std::array<std::uint8_t, N> written{};
+        if (write(*value, written) != bytes.size() || !std::equal(bytes.begin(), bytes.end(), written.begin()))
+            std::abort();
+    }
 }
 
 } // namespace
@@ -23,16 +26,7 @@ void requireWrittenAs(std::span<const std::uint8_t> bytes, const std::array<std:
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     using namespace skyvane::net;
-    const std::span<const std::uint8_t> bytes(data, size);
-    if (const std::optional<Message> message = readMessage(bytes)) {
-        std::array<std::uint8_t, kLargestMessage> written{};
-        const std::size_t length = writeMessage(*message, written);
-        requireWrittenAs(bytes, written, length);
-    }
-    if (const std::optional<GameAnswer> answer = readGameAnswer(bytes)) {
-        std::array<std::uint8_t, kLargestAnswer> written{};
-        const std::size_t length = writeGameAnswer(*answer, written);
-        requireWrittenAs(bytes, written, length);
-    }
+    requireWrittenBack<kLargestMessage>({data, size}, readMessage, writeMessage);
+    requireWrittenBack<kLargestAnswer>({data, size}, readGameAnswer, writeGameAnswer);
     return 0;
 }

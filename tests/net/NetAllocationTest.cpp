@@ -3,7 +3,6 @@
 #include "NetPeer.h"
 
 #include "doubles/AllocationCounter.h"
-#include "net/JoinCode.h"
 
 #include <gtest/gtest.h>
 
@@ -11,56 +10,33 @@ using namespace skyvane;
 using namespace skyvane::testing;
 using namespace std::chrono_literals;
 
-namespace {
-constexpr std::int32_t kFrom = 50;
-constexpr std::int32_t kTo = 200;
-} // namespace
-
 TEST(NetAllocation, ASteadyNetGameWithRollbacksMakesNoHeapCall)
 {
-    const net::JoinCode code = *net::readJoinCode("K7PQ");
-    auto hostSession = net::Session::host(0, code, "1.00");
-    const std::uint16_t port = hostSession->port();
-    NetPeer host(std::move(hostSession));
-    NetPeer joiner(net::Session::join("127.0.0.1", port, code, "1.00"));
-    std::atomic<bool> measured = false;
+    Machines m(std::nullopt);  // a relay would allocate on its own thread
+    bool measured = false;  // on the host's thread
     doubles::HeapCalls calls;
-    std::int64_t rollbacksBefore = 0;
-    std::int64_t rollbacksAfter = 0;
-    auto play = [&](NetPeer& peer) {
-        const std::int32_t frame = peer.net().presentFrame();
-        // Steering and thrust that change every few frames on both machines.
-        peer.hold(frame / 4 % 3 - 1, frame / 3 % 2 == (&peer == &host ? 0 : 1));
-        if (&peer != &host)
+    std::optional<net::NetStats> from;
+    net::NetStats to;
+    m.host->game.watch(nullptr);
+    m.joiner->game.watch(nullptr);
+    const bool ended = m.run(&NetPeer::oneGame, [&](NetPeer& peer) {
+        const std::int32_t frame = peer.game.presentFrame();
+        peer.hold(frame / 4 % 3 - 1, frame / 3 % 2 == (peer.isHost() ? 0 : 1));  // changing every few frames
+        if (!peer.isHost() || measured)
             return;
-        if (frame == kFrom && rollbacksBefore == 0) {
-            rollbacksBefore = peer.net().stats().rollbacks + 1;
+        if (frame == 50 && !from) {
+            from = peer.game.stats();
             doubles::startMeasuring();
         }
-        if (frame == kTo && !measured) {
+        if (frame == 200) {
             calls = doubles::stopMeasuring();
-            rollbacksAfter = peer.net().stats().rollbacks + 1;
+            to = peer.game.stats();
             measured = true;
+            peer.game.leave();
         }
-    };
-    auto between = [&](NetPeer& peer) {
-        if (measured)
-            return peer.finish();
-        if (&peer == &host && peer.session().connected() && peer.net().gameNumber() == 0 && !peer.net().startPending())
-            peer.net().startCommand();
-    };
-    host.stopRecordingAgreedFrames();
-    joiner.stopRecordingAgreedFrames();
-    host.start(between, [&](NetPeer& peer) {
-        play(peer);
-        if (measured)
-            peer.pressEscape();
     }, 30s);
-    joiner.start(between, play, 30s);
-    host.join();
-    joiner.join();
-    ASSERT_TRUE(measured) << "the game did not run its frames";
+    ASSERT_TRUE(ended && measured && from) << "the game did not run its frames";
     EXPECT_EQ(calls.allocations, 0);
     EXPECT_EQ(calls.releases, 0);
-    EXPECT_GT(rollbacksAfter - rollbacksBefore, 20) << "the frames measured had rollbacks";
+    EXPECT_GT(to.rollbacks - from->rollbacks, 20) << "the frames measured had rollbacks";
 }

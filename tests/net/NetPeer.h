@@ -1,114 +1,272 @@
 #pragma once
-// One machine of a net game without a window, on a thread of its own: the real session and net
-// game, frames drawn on a muted drawing, the label recorded, and a script that presses keys and
-// chooses the start command between games and in the event pump of each pass.
+// The net game headless: two machines in one process over loopback, directly or through a relay
+// that stands in for a network.
 
 #include "net/GameFrames.h"
+#include "net/JoinCode.h"
 #include "net/NetGame.h"
 #include "platform/DeterministicRandom.h"
 #include "platform/SystemTickCounter.h"
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <random>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
 
 namespace skyvane::testing {
 
+using Clock = std::chrono::steady_clock;
+
+struct LinkFaults {
+    int roundTripMs = 0;
+    int jitterMs = 0;  // added to each datagram's delay, 0 .. jitterMs
+    double dropped = 0.0;
+};
+
+// A UDP relay between two machines on loopback that stands in for a network: each datagram is
+// delayed (half the round trip, plus jitter) or dropped, and some are duplicated or held back
+// behind later ones, from a seeded generator, on a thread of its own. What arrives from the
+// host's port goes to the machine that sent last from any other, and the rest to the host.
+class Relay {
+public:
+    static constexpr double kDuplicated = 0.02;
+    static constexpr double kHeldBack = 0.03;  // held 5 to 15 ms more, so later datagrams overtake it
+
+    Relay(std::uint16_t hostPort, LinkFaults faults, unsigned seed) : host_(loopback(hostPort))
+    {
+        sockaddr_in address = loopback(0);
+        socklen_t length = sizeof address;
+        ::bind(socket_, reinterpret_cast<const sockaddr*>(&address), length);
+        ::getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &length);
+        port_ = ntohs(address.sin_port);
+        thread_ = std::jthread([=, this](std::stop_token stop) { run(stop, faults, seed); });
+    }
+    ~Relay()
+    {
+        thread_ = {};  // stopped and joined
+        ::close(socket_);
+    }
+
+    std::uint16_t port() const { return port_; }
+    // From now on every datagram is lost, as if a cable were pulled.
+    void cut() { cut_ = true; }
+
+private:
+    static sockaddr_in loopback(std::uint16_t p) { return {AF_INET, htons(p), {htonl(INADDR_LOOPBACK)}, {}}; }
+
+    // Datagrams due at the same time leave in the order they came.
+    void run(std::stop_token stop, LinkFaults faults, unsigned seed)
+    {
+        std::mt19937 random(seed);
+        std::uniform_real_distribution<double> chance(0.0, 1.0);
+        std::uniform_int_distribution<int> jitter(0, faults.jitterMs);
+        std::multimap<Clock::time_point, std::pair<sockaddr_in, std::vector<char>>> pending;
+        sockaddr_in joiner{};
+        while (!stop.stop_requested()) {
+            pollfd polled{socket_, POLLIN, 0};
+            char bytes[2048];
+            sockaddr_in from{};
+            socklen_t length = sizeof from;
+            auto* sender = reinterpret_cast<sockaddr*>(&from);
+            ::poll(&polled, 1, 1);  // a millisecond at most
+            const auto size = ::recvfrom(socket_, bytes, sizeof bytes, MSG_DONTWAIT, sender, &length);
+            const bool fromHost = from.sin_port == host_.sin_port;
+            if (size > 0 && !fromHost)
+                joiner = from;
+            if (size > 0 && !cut_ && chance(random) >= faults.dropped) {
+                for (int copy = chance(random) < kDuplicated ? 2 : 1; copy > 0; --copy) {
+                    int delayMs = faults.roundTripMs / 2 + jitter(random);
+                    if (chance(random) < kHeldBack)
+                        delayMs += std::uniform_int_distribution<int>(5, 15)(random);
+                    const sockaddr_in& to = fromHost ? joiner : host_;
+                    pending.emplace(Clock::now() + std::chrono::milliseconds(delayMs),
+                                    std::pair(to, std::vector<char>(bytes, bytes + size)));
+                }
+            }
+            for (auto due = pending.begin(); due != pending.end() && due->first <= Clock::now();) {
+                const auto& [to, datagram] = due->second;
+                ::sendto(socket_, datagram.data(), datagram.size(), 0, reinterpret_cast<const sockaddr*>(&to),
+                         sizeof to);
+                due = pending.erase(due);
+            }
+        }
+    }
+
+    sockaddr_in host_;
+    int socket_ = ::socket(AF_INET, SOCK_DGRAM, 0);
+    std::uint16_t port_ = 0;
+    std::atomic<bool> cut_{false};
+    std::jthread thread_;
+};
+
 struct AgreedFrame {
-    std::uint32_t game;
     std::int32_t frame;
     net::FrameInputs inputs;
     std::uint32_t checksum;
     bool operator==(const AgreedFrame&) const = default;
 };
 
-// The window's label as the game left it.
-class LabelRecorder : public MutedControls {
-public:
-    void showLabel1() override { shown = true; }
-    void hideLabel1() override { shown = false; }
-    void setLabel1Caption(std::string_view text) override { caption = text; }
-    bool shown = false;
-    std::string caption;
-};
-
 // The game frames with a hook on every saved frame, also of frames run again: what the hook
 // changes belongs to that frame's state from then on. Records each game's seed.
-class HookedFrames : public net::RollbackGame {
-public:
-    HookedFrames(GameState& state, const World& world) : state_(state), frames_(state, world) {}
+struct HookedFrames : net::GameFrames {
+    using GameFrames::GameFrames;
     void setUp(std::uint64_t seed) override
     {
         seeds.push_back(seed);
-        frames_.setUp(seed);
+        GameFrames::setUp(seed);
     }
-    void advance(const net::FrameInputs& inputs, bool drawn) override { frames_.advance(inputs, drawn); }
     void save(std::int32_t frame) override
     {
         if (onSave)
-            onSave(frame, state_);
-        frames_.save(frame);
+            onSave(seeds.size(), frame);
+        GameFrames::save(frame);
     }
-    void load(std::int32_t frame) override { frames_.load(frame); }
-    std::uint32_t checksum(std::int32_t frame) const override { return frames_.checksum(frame); }
-    void tail() override { frames_.tail(); }
 
-    std::function<void(std::int32_t frame, GameState& state)> onSave;
+    std::function<void(std::size_t game, std::int32_t frame)> onSave;  // game from 1
     std::vector<std::uint64_t> seeds;
-
-private:
-    GameState& state_;
-    net::GameFrames frames_;
 };
 
-class NetPeer : private EventPump, private net::AgreedFrameWatcher {
-public:
+// One machine on a thread of its own: the real session and net game, frames drawn on a muted
+// drawing, and in place of its window the controls, of which only the label is recorded, and the
+// event pump, where a script holds keys and chooses the start command; another runs between games.
+struct NetPeer : EventPump, MutedControls, net::AgreedFrameWatcher {
     using Script = std::function<void(NetPeer& peer)>;
 
-    explicit NetPeer(std::unique_ptr<net::Session> session);
-    ~NetPeer() override;
+    explicit NetPeer(std::unique_ptr<net::Session> s) : session(std::move(s)) { game.watch(this); }
 
-    // Runs the machine on its thread until done() or the deadline; the scripts run between games
-    // (every millisecond) and in every event pump of a game.
-    void start(Script betweenGames, Script inGame, std::chrono::seconds deadline);
-    void join();  // waits for the thread
+    // Until finish() or the deadline: the network between games, the script, and each game begun.
+    void play(const Script& betweenGames)
+    {
+        while (!done && !pastDeadline()) {
+            game.service();
+            if (game.startPending())
+                game.GameMain();
+            betweenGames(*this);
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+    void pumpEvents() override
+    {
+        if (pastDeadline())
+            return game.requestClose();
+        inGame(*this);
+        std::this_thread::sleep_for(std::chrono::microseconds(500));
+    }
+    // Whether the label was ever shown with the finale's caption.
+    void showLabel1() override { sawClear = sawClear || caption == kClearCaption; }
+    void setLabel1Caption(std::string_view text) override { caption = text; }
+    void agreed(std::uint32_t number, std::int32_t frame, const net::FrameInputs& inputs,
+                std::uint32_t checksum) override
+    {
+        agreedFrames[number].push_back({frame, inputs, checksum});
+    }
+    bool pastDeadline()
+    {
+        timedOut = timedOut || Clock::now() > deadline;
+        return timedOut;
+    }
 
-    // For the scripts.
-    net::NetGame& net() { return net_; }
-    net::Session& session() { return *session_; }
-    // Holds this machine's keys so that the next frames see the steering and thrust: the arrows
-    // on player 1's machine, Z, X and Shift on player 2's.
-    void hold(int steer, bool thrust);
-    void pressEscape();
-    void finish() { done_ = true; }
-    void stopRecordingAgreedFrames() { net_.watch(nullptr); }
+    bool isHost() const { return session->side() == net::Session::Side::Host; }
+    // This machine's player's keys from the next frame on, as their key handlers set the cells.
+    void hold(int steer, bool thrust)
+    {
+        game.keyCells().Steer[isHost() ? 0 : 1] = static_cast<std::int16_t>(steer);
+        game.keyCells().Thrust[isHost() ? 0 : 1] = thrust ? 1 : 0;
+    }
+    // Steering and thrust that change every few frames, differently for the two players, so that
+    // predictions keep failing.
+    void playPattern()
+    {
+        const std::int32_t frame = game.presentFrame() + 1;
+        if (isHost())
+            hold((frame / 6) % 3 - 1, (frame / 3) % 2 == 0);
+        else
+            hold((frame / 5) % 3 - 1, (frame / 4) % 2 == 1);
+    }
+    // Between games: the host starts the first game once the other player is here; the machine is
+    // done once its net game has ended other than by play.
+    void oneGame()
+    {
+        if (game.lastEnd())
+            return finish();
+        if (isHost() && session->connected() && game.gameNumber() == 0 && !game.startPending())
+            game.startCommand();
+    }
+    void finish()
+    {
+        finishedAt = Clock::now();
+        done = true;
+    }
 
+    std::unique_ptr<net::Session> session;
+    SystemTickCounter clock;
+    DeterministicRandom unused;
+    MutedDrawing drawing;
+    World world{clock, unused, *this, drawing, *this};
     GameState state;
-    HookedFrames frames;
-    LabelRecorder label;
-    std::vector<AgreedFrame> agreedFrames;
+    HookedFrames frames{state, world};
+    net::NetGame game{*session, frames, state, world};
+    std::map<std::uint32_t, std::vector<AgreedFrame>> agreedFrames;  // by game
+    Script inGame;
+    Clock::time_point deadline;
+    std::atomic<bool> done = false;
     bool timedOut = false;
+    Clock::time_point finishedAt;
+    std::string caption;
+    bool sawClear = false;
+};
 
-private:
-    void pumpEvents() override;
-    void agreed(std::uint32_t game, std::int32_t frame, const net::FrameInputs& inputs, std::uint32_t checksum) override;
-    void key(bool down, std::int16_t code, std::int16_t shift);
+// A host and a joining machine on loopback, the latter through a relay with the faults given or,
+// without, directly.
+struct Machines {
+    explicit Machines(std::optional<LinkFaults> faults, unsigned seed = 0)
+    {
+        const net::JoinCode code = *net::readJoinCode("K7PQ");
+        host = peer(net::Session::host(0, code, "1.00"));
+        std::uint16_t port = host->session->port();
+        if (faults) {
+            relay = std::make_unique<Relay>(port, *faults, seed);
+            port = relay->port();
+        }
+        joiner = peer(net::Session::join("127.0.0.1", port, code, "1.00"));
+    }
+    static std::unique_ptr<NetPeer> peer(std::unique_ptr<net::Session> session)
+    {
+        if (!session)
+            throw std::runtime_error("no session on loopback");
+        return std::make_unique<NetPeer>(std::move(session));
+    }
 
-    std::unique_ptr<net::Session> session_;
-    SystemTickCounter clock_;
-    DeterministicRandom unused_;
-    MutedDrawing drawing_;
-    World world_;
-    net::NetGame net_;
-    Script inGame_;
-    std::chrono::steady_clock::time_point deadline_;
-    std::atomic<bool> done_{false};
-    int steer_ = 0;
-    bool thrust_ = false;
-    std::thread thread_;
+    // Runs both, each on a thread with its own copy of the scripts, until both are done; false if
+    // either ran out of time.
+    bool run(const NetPeer::Script& between, const NetPeer::Script& inGame, std::chrono::seconds deadline)
+    {
+        std::vector<std::jthread> threads;
+        for (NetPeer* peer : {host.get(), joiner.get()}) {
+            peer->inGame = inGame;
+            peer->deadline = Clock::now() + deadline;
+            threads.emplace_back([peer, between] { peer->play(between); });
+        }
+        threads.clear();  // joined
+        return !host->timedOut && !joiner->timedOut;
+    }
+
+    std::unique_ptr<NetPeer> host;
+    std::unique_ptr<Relay> relay;
+    std::unique_ptr<NetPeer> joiner;
 };
 
 } // namespace skyvane::testing

@@ -1,18 +1,15 @@
 // Two machines over loopback, through a relay that delays, drops, duplicates and reorders:
 // whole games agree frame by frame, and equal the same inputs played on one machine.
 #include "NetPeer.h"
-#include "Relay.h"
 
 #include "doubles/FakeTickCounter.h"
 #include "doubles/NullWorld.h"
 #include "game/Game.h"
 #include "game/MutedWorld.h"
-#include "net/JoinCode.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <map>
 
 using namespace skyvane;
 using namespace skyvane::testing;
@@ -20,58 +17,16 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr const char* kVersion = "1.00";
-const net::JoinCode kCode = *net::readJoinCode("K7PQ");
-
 // The first game ends in its countdown: thrust stops here and the rockets fall out.
 constexpr std::int32_t kLastThrust = 60;
 constexpr std::int32_t kRestartFrame = 40;  // player 2 restarts the second game
 constexpr std::int32_t kEscapeFrame = 50;   // player 1 ends the third
 constexpr std::int32_t kNearGoal = 1190;    // the fourth jumps there after its first frame
 
-// Steering and thrust that change every few frames, differently for the two players, so that
-// predictions keep failing.
-void playPattern(NetPeer& peer)
-{
-    const std::int32_t frame = peer.net().presentFrame() + 1;
-    const bool host = peer.session().side() == net::Session::Side::Host;
-    const bool thrust = host ? (frame / 3) % 2 == 0 : (frame / 4) % 2 == 1;
-    const int steer = host ? (frame / 6) % 3 - 1 : (frame / 5) % 3 - 1;
-    if (peer.net().gameNumber() == 1 && frame > kLastThrust)
-        peer.hold(0, false);
-    else
-        peer.hold(steer, thrust);
-}
-
-struct Machines {
-    std::unique_ptr<NetPeer> host;
-    std::unique_ptr<Relay> relay;
-    std::unique_ptr<NetPeer> joiner;
-};
-
-Machines connect(const LinkFaults& faults, unsigned seed)
-{
-    Machines machines;
-    auto hostSession = net::Session::host(0, kCode, kVersion);
-    const std::uint16_t port = hostSession->port();
-    machines.host = std::make_unique<NetPeer>(std::move(hostSession));
-    machines.relay = std::make_unique<Relay>(port, faults, seed);
-    machines.joiner = std::make_unique<NetPeer>(net::Session::join("127.0.0.1", machines.relay->port(), kCode, kVersion));
-    return machines;
-}
-
-std::map<std::uint32_t, std::vector<AgreedFrame>> byGame(const std::vector<AgreedFrame>& frames)
-{
-    std::map<std::uint32_t, std::vector<AgreedFrame>> games;
-    for (const AgreedFrame& frame : frames)
-        games[frame.game].push_back(frame);
-    return games;
-}
-
 // The agreed frames of a game played on one machine with the same seed and inputs: the first
 // frame where the checksums part, or -1. The net game's frame state stops at the goal, where the
 // finale, each machine's own, takes over.
-std::int32_t firstFrameUnlikeOneMachine(const std::vector<AgreedFrame>& frames, std::uint64_t seed, bool jumpsNearGoal)
+std::int32_t firstUnlikeOneMachine(const std::vector<AgreedFrame>& frames, std::uint64_t seed, bool nearGoal)
 {
     GameState s;
     doubles::FakeTickCounter clock;
@@ -93,58 +48,46 @@ std::int32_t firstFrameUnlikeOneMachine(const std::vector<AgreedFrame>& frames, 
             s.Playing = 0;  // Esc, as its key handler does
         clock.advance(kTickStepMs);
         game.pass();
-        if (jumpsNearGoal && frame.frame == 1)
+        s.LastTick = 0;  // the net game's state keeps no clock reading; each pass still runs a frame
+        if (nearGoal && frame.frame == 1)
             s.Progress = kNearGoal;
-        GameState withoutClock;
-        withoutClock = s;
-        withoutClock.LastTick = 0;
-        if (net::checksumOf(withoutClock, random) != frame.checksum)
+        if (net::checksumOf(s, random) != frame.checksum)
             return frame.frame;
     }
     return -1;
 }
 
 // Between games each machine says which game it is back from; the one whose turn it is starts
-// the next game once the other is back from the same game, as a player waits for the title.
-NetPeer::Script betweenGames(bool host, std::atomic<std::uint32_t>& backFrom, const std::atomic<std::uint32_t>& otherBackFrom)
+// the next game once the other is back from the same game, as a player waits for the title. The
+// joining machine asks again each time until the game begins: the host takes one ask per game.
+NetPeer::Script betweenGames(std::atomic<std::uint32_t> (&backFrom)[2])
 {
-    return [host, &backFrom, &otherBackFrom, startsAsked = std::uint32_t{0}](NetPeer& peer) mutable {
-        const std::uint32_t game = peer.net().gameNumber();
-        if (!peer.session().connected() || peer.net().running())
+    return [&backFrom](NetPeer& peer) {
+        const std::uint32_t game = peer.game.gameNumber();
+        if (!peer.session->connected() || peer.game.running())
             return;
-        backFrom = game;
+        const int side = peer.isHost() ? 0 : 1;
+        backFrom[side] = game;
         if (game == 4)
             return peer.finish();
-        const bool myTurn = host ? (game == 0 || game == 3) : game == 1;
-        if (myTurn && otherBackFrom == game && startsAsked <= game) {
-            startsAsked = game + 1;
-            peer.net().startCommand();
-        }
+        const bool myTurn = peer.isHost() ? (game == 0 || game == 3) : game == 1;
+        if (myTurn && backFrom[1 - side] == game)
+            peer.game.startCommand();
     };
 }
 
-NetPeer::Script inGame(bool host, std::atomic<bool>& sawClear)
+void playGames(NetPeer& peer)
 {
-    return [host, &sawClear](NetPeer& peer) {
-        playPattern(peer);
-        const std::uint32_t game = peer.net().gameNumber();
-        const std::int32_t next = peer.net().presentFrame() + 1;
-        if (!host && game == 2 && next == kRestartFrame)
-            peer.net().startCommand();
-        if (host && game == 3 && next == kEscapeFrame)
-            peer.pressEscape();
-        if (peer.label.shown && peer.label.caption == kClearCaption)
-            sawClear = true;
-    };
-}
-
-void printStats(const char* side, const net::NetStats& stats)
-{
-    std::printf("%-7s agreed frames %lld, rollbacks %lld, frames run again %.2f on average and %d at most, waits %lld, "
-                "steps let pass %lld\n",
-                side, static_cast<long long>(stats.agreedFrames), static_cast<long long>(stats.rollbacks),
-                stats.rollbacks > 0 ? static_cast<double>(stats.framesRunAgain) / static_cast<double>(stats.rollbacks) : 0.0,
-                stats.mostRunAgain, static_cast<long long>(stats.waits), static_cast<long long>(stats.stepsLetPass));
+    const std::uint32_t game = peer.game.gameNumber();
+    const std::int32_t next = peer.game.presentFrame() + 1;
+    if (game == 1 && next > kLastThrust)
+        peer.hold(0, false);
+    else
+        peer.playPattern();
+    if (!peer.isHost() && game == 2 && next == kRestartFrame)
+        peer.game.startCommand();
+    if (peer.isHost() && game == 3 && next == kEscapeFrame)
+        peer.game.keyCells().Playing = 0;  // Esc, as its key handler does
 }
 
 } // namespace
@@ -156,136 +99,93 @@ class NetGameOverALink : public ::testing::TestWithParam<LinkFaults> {};
 // its finale on each.
 TEST_P(NetGameOverALink, WholeGamesAgreeFrameByFrameAndEqualOneMachinesPlay)
 {
-    Machines m = connect(GetParam(), 7);
-    std::atomic<bool> sawClear[2] = {false, false};
+    Machines m(GetParam(), 7);
     std::atomic<std::uint32_t> backFrom[2] = {0, 0};
-    for (int side = 0; side < 2; ++side) {
-        NetPeer& peer = side == 0 ? *m.host : *m.joiner;
-        peer.frames.onSave = [&peer](std::int32_t frame, GameState& state) {
-            if (peer.frames.seeds.size() == 4 && frame == 1)
-                state.Progress = kNearGoal;
+    for (NetPeer* peer : {m.host.get(), m.joiner.get()})
+        peer->frames.onSave = [peer](std::size_t game, std::int32_t frame) {
+            if (game == 4 && frame == 1)
+                peer->state.Progress = kNearGoal;
         };
-        peer.start(betweenGames(side == 0, backFrom[side], backFrom[1 - side]), inGame(side == 0, sawClear[side]), 60s);
-    }
-    m.host->join();
-    m.joiner->join();
-    ASSERT_FALSE(m.host->timedOut || m.joiner->timedOut) << "the games did not end";
+    ASSERT_TRUE(m.run(betweenGames(backFrom), playGames, 60s)) << "the games did not end";
     for (NetPeer* peer : {m.host.get(), m.joiner.get()}) {
-        const net::NetStats& stats = peer->net().stats();
-        printStats(peer == m.host.get() ? "host" : "joiner", stats);
-        EXPECT_GE(stats.framesRunAgain, stats.rollbacks) << "each rollback runs a frame again at least";
-        EXPECT_LE(stats.mostRunAgain, net::FrameTimeline::kMostPredicted) << "no more than were predicted";
+        const net::NetStats& s = peer->game.stats();
+        const auto rollbacks = static_cast<double>(std::max<std::int64_t>(s.rollbacks, 1));
+        std::printf("%-7s agreed frames %lld, rollbacks %lld, frames run again %.2f on average and %d at "
+                    "most, waits %lld, steps let pass %lld\n", peer->isHost() ? "host" : "joiner",
+                    static_cast<long long>(s.agreedFrames), static_cast<long long>(s.rollbacks),
+                    static_cast<double>(s.framesRunAgain) / rollbacks, s.mostRunAgain,
+                    static_cast<long long>(s.waits), static_cast<long long>(s.stepsLetPass));
+        EXPECT_GE(s.framesRunAgain, s.rollbacks) << "each rollback runs a frame again at least";
+        EXPECT_LE(s.mostRunAgain, net::FrameTimeline::kMostPredicted) << "no more than were predicted";
+        EXPECT_TRUE(peer->sawClear) << "the finale ran";
     }
 
-    auto hostGames = byGame(m.host->agreedFrames);
-    auto joinerGames = byGame(m.joiner->agreedFrames);
-    ASSERT_EQ(hostGames.size(), 4u);
-    ASSERT_EQ(joinerGames.size(), 4u);
+    auto& hostGames = m.host->agreedFrames;
+    auto& joinerGames = m.joiner->agreedFrames;
+    ASSERT_TRUE(hostGames.size() == 4 && joinerGames.size() == 4) << "games with agreed frames";
     ASSERT_EQ(m.host->frames.seeds, m.joiner->frames.seeds);
     for (std::uint32_t game = 1; game <= 4; ++game) {
+        SCOPED_TRACE("game " + std::to_string(game));
         const auto& here = hostGames[game];
         const auto& there = joinerGames[game];
-        const std::size_t both = std::min(here.size(), there.size());
-        EXPECT_TRUE(std::equal(here.begin(), here.begin() + static_cast<std::ptrdiff_t>(both), there.begin()))
-            << "game " << game;
-        EXPECT_EQ(firstFrameUnlikeOneMachine(here, m.host->frames.seeds[game - 1], game == 4), -1) << "game " << game;
+        const auto both = static_cast<std::ptrdiff_t>(std::min(here.size(), there.size()));
+        EXPECT_TRUE(std::equal(here.begin(), here.begin() + both, there.begin()));
+        EXPECT_EQ(firstUnlikeOneMachine(here, m.host->frames.seeds[game - 1], game == 4), -1);
     }
     EXPECT_EQ(hostGames[1].size(), joinerGames[1].size()) << "the countdown ends both at one frame";
     EXPECT_EQ(hostGames[3].size(), joinerGames[3].size()) << "Esc ends both at one frame";
     EXPECT_EQ(hostGames[3].back().frame, kEscapeFrame);
     EXPECT_GT(hostGames[1].back().frame, kLastThrust + 150) << "the first game ran its countdown";
-    EXPECT_TRUE(sawClear[0] && sawClear[1]) << "both machines ran the finale";
-    EXPECT_FALSE(m.host->net().lastEnd() || m.joiner->net().lastEnd());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     RoundTripAndLoss, NetGameOverALink,
-    ::testing::Values(LinkFaults{0, 2, 0.00, 0.02, 0.03}, LinkFaults{0, 2, 0.05, 0.02, 0.03},
-                      LinkFaults{0, 2, 0.10, 0.02, 0.03}, LinkFaults{60, 10, 0.00, 0.02, 0.03},
-                      LinkFaults{60, 10, 0.05, 0.02, 0.03}, LinkFaults{60, 10, 0.10, 0.02, 0.03},
-                      LinkFaults{150, 25, 0.00, 0.02, 0.03}, LinkFaults{150, 25, 0.05, 0.02, 0.03},
-                      LinkFaults{150, 25, 0.10, 0.02, 0.03}),
+    ::testing::ValuesIn(std::vector<LinkFaults>{{0, 2, 0.00}, {0, 2, 0.05}, {0, 2, 0.10},
+                                                {60, 10, 0.00}, {60, 10, 0.05}, {60, 10, 0.10},
+                                                {150, 25, 0.00}, {150, 25, 0.05}, {150, 25, 0.10}}),
     [](const ::testing::TestParamInfo<LinkFaults>& link) {
         return "rtt" + std::to_string(link.param.roundTripMs) + "_loss" +
                std::to_string(static_cast<int>(link.param.dropped * 100));
     });
 
-namespace {
-
-// The host starts one game once the other player is there; a machine is done once its net
-// game has ended other than by play.
-NetPeer::Script oneGame(bool host)
-{
-    return [host, asked = false](NetPeer& peer) mutable {
-        if (peer.net().lastEnd())
-            return peer.finish();
-        if (host && peer.session().connected() && !asked) {
-            asked = true;
-            peer.net().startCommand();
-        }
-    };
-}
-
-} // namespace
-
 // The joining machine's state goes its own way from frame 100 on: frame 104, the next one
 // compared, ends the game and the session on both, each naming the frame and both checksums.
 TEST(NetGame, AStateChangedOnOneMachineEndsTheNetGameOnBothAtTheNextComparedFrame)
 {
-    Machines m = connect(LinkFaults{60, 10, 0.05, 0.02, 0.03}, 11);
-    m.joiner->frames.onSave = [](std::int32_t frame, GameState& state) {
+    Machines m(LinkFaults{60, 10, 0.05}, 11);
+    m.joiner->frames.onSave = [&m](std::size_t, std::int32_t frame) {
         if (frame == 100)
-            state.Progress += 1;
+            m.joiner->state.Progress += 1;
     };
     ::testing::internal::CaptureStderr();
-    m.host->start(oneGame(true), playPattern, 30s);
-    m.joiner->start(oneGame(false), playPattern, 30s);
-    m.host->join();
-    m.joiner->join();
+    const bool ended = m.run(&NetPeer::oneGame, &NetPeer::playPattern, 30s);
     const std::string said = ::testing::internal::GetCapturedStderr();
-    ASSERT_FALSE(m.host->timedOut || m.joiner->timedOut) << said;
-    EXPECT_EQ(m.host->net().lastEnd(), net::EndReason::GamesDiffer);
-    EXPECT_EQ(m.joiner->net().lastEnd(), net::EndReason::GamesDiffer);
-    EXPECT_EQ(m.host->agreedFrames.at(98).checksum, m.joiner->agreedFrames.at(98).checksum) << "frame 99 is alike";
-    EXPECT_NE(m.host->agreedFrames.at(99).checksum, m.joiner->agreedFrames.at(99).checksum) << "frame 100 is not";
+    ASSERT_TRUE(ended) << said;
+    EXPECT_EQ(m.host->game.lastEnd(), net::EndReason::GamesDiffer);
+    EXPECT_EQ(m.joiner->game.lastEnd(), net::EndReason::GamesDiffer);
+    const auto& here = m.host->agreedFrames[1];
+    const auto& there = m.joiner->agreedFrames[1];
+    EXPECT_EQ(here.at(98).checksum, there.at(98).checksum) << "frame 99 is alike";
+    EXPECT_NE(here.at(99).checksum, there.at(99).checksum) << "frame 100 is not";
     const std::string line = "states of frame 104 differ";
-    const std::size_t first = said.find(line);
-    ASSERT_NE(first, std::string::npos) << said;
-    EXPECT_NE(said.find(line, first + 1), std::string::npos) << "both machines say so: " << said;
-    EXPECT_LT(m.host->agreedFrames.back().frame, 104 + 3 * net::NetGame::kChecksumInterval) << "played on";
+    EXPECT_NE(said.find(line, said.find(line) + 1), std::string::npos) << "both machines say so: " << said;
+    EXPECT_LT(here.back().frame, 104 + 3 * net::NetGame::kChecksumInterval) << "played on";
 }
 
 TEST(NetGame, AMachineThatVanishesMidGameIsNoticedOnBothWithinTwoSeconds)
 {
-    Machines m = connect(LinkFaults{}, 3);
-    std::chrono::steady_clock::time_point cut;
-    std::chrono::steady_clock::time_point noticed[2];
-    for (int side = 0; side < 2; ++side) {
-        NetPeer& peer = side == 0 ? *m.host : *m.joiner;
-        peer.start(
-            [&, side, game = oneGame(side == 0)](NetPeer& p) mutable {
-                if (p.net().lastEnd() && noticed[side] == std::chrono::steady_clock::time_point())
-                    noticed[side] = std::chrono::steady_clock::now();
-                game(p);
-            },
-            [&, side](NetPeer& p) {
-                playPattern(p);
-                if (side == 0 && p.net().presentFrame() == 50 && cut == std::chrono::steady_clock::time_point()) {
-                    cut = std::chrono::steady_clock::now();
-                    m.relay->cut();
-                }
-            },
-            30s);
-    }
-    m.host->join();
-    m.joiner->join();
-    ASSERT_FALSE(m.host->timedOut || m.joiner->timedOut);
-    for (int side = 0; side < 2; ++side) {
-        NetPeer& peer = side == 0 ? *m.host : *m.joiner;
-        EXPECT_EQ(peer.net().lastEnd(), net::EndReason::Silent);
-        EXPECT_FALSE(peer.net().running());
-        const auto after = std::chrono::duration_cast<std::chrono::milliseconds>(noticed[side] - cut);
-        std::printf("%s noticed after %lld ms\n", side == 0 ? "host" : "joiner", static_cast<long long>(after.count()));
-        EXPECT_LT(after, 2s);
+    Machines m(LinkFaults{}, 3);
+    std::optional<std::chrono::steady_clock::time_point> cut;
+    const bool ended = m.run(&NetPeer::oneGame, [&](NetPeer& peer) {
+        peer.playPattern();
+        if (peer.isHost() && peer.game.presentFrame() == 50 && !cut) {
+            cut = std::chrono::steady_clock::now();
+            m.relay->cut();
+        }
+    }, 30s);
+    ASSERT_TRUE(ended && cut);
+    for (NetPeer* peer : {m.host.get(), m.joiner.get()}) {
+        EXPECT_EQ(peer->game.lastEnd(), net::EndReason::Silent);
+        EXPECT_LT(peer->finishedAt - *cut, 2s) << (peer->isHost() ? "host" : "joiner");
     }
 }

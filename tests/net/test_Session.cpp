@@ -1,6 +1,6 @@
-// Sessions over loopback: who is let in, who is turned away and why, on both sides; a machine
-// that keeps sending what the game cannot take is disconnected; a host answers machines looking
-// for games.
+// A session over loopback: a host answers machines looking for games; who is let in, who is
+// turned away and why, on both sides; a machine that keeps sending what the game cannot take is
+// disconnected.
 #include "net/Discovery.h"
 #include "net/JoinCode.h"
 #include "net/Session.h"
@@ -8,9 +8,9 @@
 #include <enet/enet.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -21,168 +21,137 @@ namespace {
 
 const JoinCode kCode = *readJoinCode("K7PQ");
 
-class Heard : public SessionEvents {
-public:
+// A session and what it told.
+struct Machine : SessionEvents {
+    explicit Machine(std::unique_ptr<Session> s) : session(std::move(s)) {}
+    Machine(std::uint16_t port, const char* code, const char* version)
+        : Machine(Session::join("127.0.0.1", port, *readJoinCode(code), version)) {}
     void joined() override { ++joins; }
     bool received(const Message&) override { return true; }
     void left(EndReason reason) override { gone.push_back(reason); }
     void turnedAway(EndReason reason, const std::string&) override { refused.push_back(reason); }
+
+    std::unique_ptr<Session> session;
     int joins = 0;
     std::vector<EndReason> gone;
     std::vector<EndReason> refused;
 };
 
-struct Machine {
-    std::unique_ptr<Session> session;
-    Heard heard;
-};
-
 // Services every machine until done() or three seconds have passed; false on the time-out.
-bool serviceUntil(std::initializer_list<Machine*> machines, const std::function<bool()>& done,
-                  const std::function<void()>& alsoEachTime = [] {})
+bool serviceUntil(std::initializer_list<Machine*> machines, const std::function<bool()>& done)
 {
     const auto deadline = std::chrono::steady_clock::now() + 3s;
     while (!done()) {
         if (std::chrono::steady_clock::now() > deadline)
             return false;
         for (Machine* machine : machines)
-            machine->session->service(machine->heard);
-        alsoEachTime();
+            machine->session->service(*machine);
         std::this_thread::sleep_for(1ms);
     }
     return true;
 }
 
-Machine joining(std::uint16_t port, const char* code, const char* version)
-{
-    return Machine{Session::join("127.0.0.1", port, *readJoinCode(code), version), {}};
-}
-
 // A machine that speaks ENet but not necessarily this game: it connects with the connect data
 // given and sends whatever bytes the test wants.
-class RawPeer {
-public:
-    RawPeer(std::uint16_t port, std::uint32_t data) : host_(enet_host_create(nullptr, 1, 2, 0, 0))
+struct RawPeer {
+    RawPeer(std::uint16_t port, std::uint32_t data)
     {
-        ENetAddress address{};
-        enet_address_set_host_ip(&address, "127.0.0.1");
-        address.port = port;
-        peer_ = enet_host_connect(host_, &address, 2, data);
+        const ENetAddress address{ENET_HOST_TO_NET_32(INADDR_LOOPBACK), port};
+        link = enet_host_connect(host.get(), &address, 2, data);
     }
-    ~RawPeer() { enet_host_destroy(host_); }
-    RawPeer(const RawPeer&) = delete;
-    RawPeer& operator=(const RawPeer&) = delete;
-
-    void service()
+    // Handles what has arrived; whether the host has disconnected this machine.
+    bool gone()
     {
-        ENetEvent event;
-        while (enet_host_service(host_, &event, 0) > 0) {
-            if (event.type == ENET_EVENT_TYPE_CONNECT)
-                connected = true;
+        for (ENetEvent event; enet_host_service(host.get(), &event, 0) > 0;) {
             if (event.type == ENET_EVENT_TYPE_DISCONNECT)
                 disconnectedWith = event.data;
             if (event.type == ENET_EVENT_TYPE_RECEIVE)
                 enet_packet_destroy(event.packet);
         }
+        return disconnectedWith.has_value();
     }
     void send(const std::vector<std::uint8_t>& bytes)
     {
-        enet_peer_send(peer_, 0, enet_packet_create(bytes.data(), bytes.size(), ENET_PACKET_FLAG_RELIABLE));
-        enet_host_flush(host_);
+        enet_peer_send(link, 0, enet_packet_create(bytes.data(), bytes.size(), ENET_PACKET_FLAG_RELIABLE));
     }
 
-    bool connected = false;
+    std::unique_ptr<ENetHost, void (*)(ENetHost*)> host{enet_host_create(nullptr, 1, 2, 0, 0),
+                                                        enet_host_destroy};
+    ENetPeer* link = nullptr;
     std::optional<std::uint32_t> disconnectedWith;
-
-private:
-    ENetHost* host_;
-    ENetPeer* peer_;
 };
 
 } // namespace
 
-TEST(Session, AWrongCodeAnotherVersionOrAThirdMachineIsRefusedOnBothSidesWithTheReason)
+// One host through its life: found by a machine looking for games, with its name and whether it
+// has room but never its join code; a wrong code and another version turned away, then a player
+// let in, then a third machine, come by the address the host answered from, and another protocol
+// turned away while the player stays; once the player has left, a machine that sends garbage.
+TEST(Session, AHostIsFoundWithoutItsCodeRefusesWhomItMustWithTheReasonAndDisconnectsAMachineSendingGarbage)
 {
-    Machine host{Session::host(0, kCode, "1.00"), {}};
+    Machine host(Session::host(0, kCode, "1.00"));
     ASSERT_NE(host.session, nullptr);
     const std::uint16_t port = host.session->port();
+    GameFinder finder;
+    // The first answer from the host's port with room or without, if one comes in time.
+    auto answer = [&](bool room) {
+        std::optional<FoundGame> found;
+        finder.ask(port);
+        serviceUntil({&host}, [&] {
+            for (const FoundGame& game : finder.collect())
+                if (game.answer.room == room && game.port == port)
+                    found = game;
+            return found.has_value();
+        });
+        return found;
+    };
+    const std::optional<FoundGame> game = answer(true);
+    ASSERT_TRUE(game.has_value()) << "no answer with room";
+    EXPECT_FALSE(game->answer.name.empty());
+    EXPECT_EQ(game->answer.name.find(toString(kCode)), std::string::npos);
 
-    Machine wrongCode = joining(port, "K7PA", "1.00");
-    ASSERT_TRUE(serviceUntil({&host, &wrongCode}, [&] { return wrongCode.session->over(); }));
-    EXPECT_EQ(wrongCode.heard.gone, std::vector{EndReason::WrongCode});
-    EXPECT_EQ(host.heard.refused, std::vector{EndReason::WrongCode});
+    for (const auto& [code, version, reason] :
+         {std::tuple{"K7PA", "1.00", EndReason::WrongCode}, {"K7PQ", "1.01", EndReason::OtherVersion}}) {
+        Machine refused(port, code, version);
+        ASSERT_TRUE(serviceUntil({&host, &refused}, [&] { return refused.session->over(); }));
+        EXPECT_EQ(refused.gone, std::vector{reason});
+    }
 
-    Machine otherVersion = joining(port, "K7PQ", "1.01");
-    ASSERT_TRUE(serviceUntil({&host, &otherVersion}, [&] { return otherVersion.session->over(); }));
-    EXPECT_EQ(otherVersion.heard.gone, std::vector{EndReason::OtherVersion});
-
-    Machine player = joining(port, "k7pq", "1.00");
-    ASSERT_TRUE(serviceUntil({&host, &player}, [&] { return host.session->connected() && player.session->connected(); }));
-    EXPECT_EQ(host.heard.joins, 1);
-    EXPECT_EQ(player.heard.joins, 1);
-    Machine third = joining(port, "K7PQ", "1.00");
+    Machine player(port, "k7pq", "1.00");
+    auto bothConnected = [&] { return host.session->connected() && player.session->connected(); };
+    ASSERT_TRUE(serviceUntil({&host, &player}, bothConnected));
+    EXPECT_EQ(host.joins, 1);
+    EXPECT_EQ(player.joins, 1);
+    ASSERT_TRUE(answer(false).has_value()) << "the host, full, does not say so";
+    Machine third(Session::join(game->address, game->port, kCode, "1.00"));
+    ASSERT_NE(third.session, nullptr);
     ASSERT_TRUE(serviceUntil({&host, &player, &third}, [&] { return third.session->over(); }));
-    EXPECT_EQ(third.heard.gone, std::vector{EndReason::Full});
-    EXPECT_EQ(third.heard.joins, 0);
-    EXPECT_EQ(host.heard.refused, (std::vector{EndReason::WrongCode, EndReason::OtherVersion, EndReason::Full}));
+    EXPECT_EQ(third.gone, std::vector{EndReason::Full});
+    EXPECT_EQ(third.joins, 0);
+    EXPECT_EQ(host.refused, (std::vector{EndReason::WrongCode, EndReason::OtherVersion, EndReason::Full}));
 
     RawPeer otherProtocol(port, 0x48545450);
-    ASSERT_TRUE(serviceUntil({&host, &player}, [&] { return otherProtocol.disconnectedWith.has_value(); },
-                             [&] { otherProtocol.service(); }));
+    ASSERT_TRUE(serviceUntil({&host, &player}, [&] { return otherProtocol.gone(); }));
     EXPECT_EQ(otherProtocol.disconnectedWith, static_cast<std::uint32_t>(EndReason::OtherProtocol));
-    EXPECT_TRUE(host.session->connected() && player.session->connected()) << "the player stays through it all";
-    EXPECT_TRUE(host.heard.gone.empty() && player.heard.gone.empty());
-}
+    EXPECT_TRUE(bothConnected()) << "the player stays through it all";
+    EXPECT_TRUE(host.gone.empty() && player.gone.empty());
 
-// Garbage after a proper introduction counts against the machine until it is disconnected.
-TEST(Session, AMachineThatKeepsSendingWhatTheGameCannotTakeIsDisconnected)
-{
-    Machine host{Session::host(0, kCode, "1.00"), {}};
-    RawPeer peer(host.session->port(), kProtocol);
-    ASSERT_TRUE(serviceUntil({&host}, [&] { return peer.connected; }, [&] { peer.service(); }));
-    std::vector<std::uint8_t> hello{1, '1', '.', '0', '0'};
-    hello.resize(17, 0);
-    hello.insert(hello.end(), kCode.begin(), kCode.end());
-    peer.send(hello);
-    ASSERT_TRUE(serviceUntil({&host}, [&] { return host.session->connected(); }, [&] { peer.service(); }));
+    // Garbage after a proper introduction counts against a player until it is disconnected.
+    player.session->leave();
+    ASSERT_TRUE(serviceUntil({&host}, [&] { return !host.session->connected(); })) << "it listens again";
+    RawPeer garbler(port, kProtocol);
+    ASSERT_NE(garbler.link, nullptr);
+    auto connected = [&] { return !garbler.gone() && garbler.link->state == ENET_PEER_STATE_CONNECTED; };
+    ASSERT_TRUE(serviceUntil({&host}, connected));
+    garbler.send({1, '1', '.', '0', '0', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 'K', '7', 'P', 'Q'});  // Hello
+    ASSERT_TRUE(serviceUntil({&host}, [&] { return !garbler.gone() && host.session->connected(); }));
     int sent = 0;
-    ASSERT_TRUE(serviceUntil({&host}, [&] { return peer.disconnectedWith.has_value(); }, [&] {
+    ASSERT_TRUE(serviceUntil({&host}, [&] {
         if (sent++ < 100)
-            peer.send({0xFF, 1, 2, 3});
-        peer.service();
+            garbler.send({0xFF, 1, 2, 3});
+        return garbler.gone();
     }));
-    EXPECT_EQ(peer.disconnectedWith, static_cast<std::uint32_t>(EndReason::BadPackets));
-    EXPECT_EQ(host.heard.gone, std::vector{EndReason::BadPackets});
+    EXPECT_EQ(garbler.disconnectedWith, static_cast<std::uint32_t>(EndReason::BadPackets));
+    EXPECT_EQ(host.gone, (std::vector{EndReason::Left, EndReason::BadPackets}));
     EXPECT_GT(sent, Session::kMostBadPackets);
-}
-
-// A machine looking for games finds the host on this machine by its port, with its name and
-// whether it has room, and never its join code.
-TEST(Session, AHostAnswersMachinesLookingForGamesWithItsNameAndRoomButNotItsCode)
-{
-    Machine host{Session::host(0, kCode, "1.00"), {}};
-    const std::uint16_t port = host.session->port();
-    GameFinder finder;
-    std::vector<FoundGame> found;
-    auto lookFor = [&](bool room) {
-        found.clear();
-        finder.ask(port);
-        return serviceUntil({&host}, [&] {
-            for (const FoundGame& game : finder.collect())
-                found.push_back(game);
-            return std::any_of(found.begin(), found.end(), [&](const FoundGame& g) { return g.answer.room == room; });
-        });
-    };
-    ASSERT_TRUE(lookFor(true)) << "no answer with room";
-    const FoundGame game = found.front();
-    EXPECT_EQ(game.port, port);
-    EXPECT_FALSE(game.answer.name.empty());
-    EXPECT_EQ(game.answer.name.find(toString(kCode)), std::string::npos);
-
-    Machine player = joining(port, "K7PQ", "1.00");
-    ASSERT_TRUE(serviceUntil({&host, &player}, [&] { return host.session->connected(); }));
-    ASSERT_TRUE(lookFor(false)) << "the host, full, does not say so";
-    Machine joinedByFound = Machine{Session::join(game.address, game.port, kCode, "1.00"), {}};
-    ASSERT_TRUE(serviceUntil({&host, &player, &joinedByFound}, [&] { return joinedByFound.session->over(); }));
-    EXPECT_EQ(joinedByFound.heard.gone, std::vector{EndReason::Full});
 }
