@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# The command line answers without a display: --help and --version print and end with 0, a wrong
-# option or value prints the usage on standard error and ends with 1, a net game that cannot be
-# hosted or joined ends with 5 and one line that says why, and a start with no display to open
-# ends with 4 and one line that says what to do, never with Qt's abort and a core file.
+# Without a display: --help and --version end with 0, a wrong option with the usage and 1, a net
+# game that cannot be with one line and 5, a start with no display with one line and 4, no core.
 # Usage: command_line.sh BINARY VERSION
 set -euo pipefail
 game=$(realpath "$1")

@@ -62,6 +62,10 @@ TEST(FrameAllocation, FlightCountdownAndFinaleToTheirTailsAllocateNothing)
             game.pass();
         }
     };
+    startMeasuring();  // the counter sees both the program's heap calls and Qt's
+    delete new int(1);
+    const QImage scaled = pictures().rocketSheet.scaled(10, 10);
+    ASSERT_GE(stopMeasuring().allocations, 3);
     state.PlayerSetting = 1;
     game.setUp();
     worstFrames(5);
@@ -90,16 +94,6 @@ TEST(FrameAllocation, FlightCountdownAndFinaleToTheirTailsAllocateNothing)
     EXPECT_TRUE(worstCase) << "the flight frames were the worst case";
     EXPECT_TRUE(events.padInUse()) << "a pad was read between the frames";
     EXPECT_GT(state.RocketX[0], kFinaleEndX) << "the finale ran to its end";
-}
-
-TEST(AllocationCounter, SeesTheCallsItIsMeantToCatch)
-{
-    startMeasuring();
-    delete new int(1);
-    const QImage scaled = pictures().rocketSheet.scaled(10, 10);
-    const HeapCalls calls = stopMeasuring();
-    EXPECT_GE(calls.allocations, 3);
-    EXPECT_GE(calls.releases, 2);
 }
 
 } // namespace

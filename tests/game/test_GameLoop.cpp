@@ -1,4 +1,4 @@
-// Restarts and closing from inside the event pump, which the replay scripts cannot reach.
+// Restarts from inside the event pump, which the replay scripts cannot reach.
 #include "doubles/FakeTickCounter.h"
 #include "doubles/ScriptedRandom.h"
 #include "doubles/TraceRecorder.h"
@@ -66,17 +66,4 @@ TEST(GameLoop, RestartsInsideThePumpDoNotNestAndTheTailRunsOnce)
     EXPECT_EQ(g.state.Progress, 2) << "the last restart's game ran its two frames";
     EXPECT_EQ(count(g.trace.str(), "ClearSurface"), 1);
     EXPECT_EQ(count(g.trace.str(), "Image1 hide"), 10001);
-}
-
-TEST(GameLoop, ACloseRequestInThePumpReturnsAtOnceWithoutTheTail)
-{
-    PumpedGame g;
-    g.onPump = [&] {
-        if (g.pumps == 3)
-            g.game.requestClose();
-    };
-    g.game.GameMain();
-    EXPECT_EQ(g.pumps, 3);
-    EXPECT_EQ(count(g.trace.str(), "ClearSurface"), 0);
-    EXPECT_EQ(count(g.trace.str(), "Image1 show"), 0);
 }

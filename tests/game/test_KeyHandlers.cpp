@@ -1,7 +1,5 @@
 // The key handlers: which cells a sequence of presses and releases leaves, with the shift
-// mask as it is after each event (1 Shift, 2 Ctrl, 4 Alt); and the record of held keys that
-// feeds them from the keyboard and the pads.
-#include "input/HeldKeys.h"
+// mask as it is after each event (1 Shift, 2 Ctrl, 4 Alt).
 #include "input/KeyHandlers.h"
 
 #include <gtest/gtest.h>
@@ -12,17 +10,10 @@ using namespace skyvane;
 
 namespace {
 
-struct Event {
-    bool press;
-    int code;
-    int shift;
-};
+struct Event { bool press; int code, shift; };
 
-struct Scenario {
-    const char* what;
-    std::vector<Event> events;
-    int steer0, steer1, thrust0, thrust1, playing;
-};
+// The events, then the cells they leave: Steer of both players, Thrust of both, Playing.
+struct Scenario { const char* what; std::vector<Event> events; int steer0, steer1, thrust0, thrust1, playing; };
 
 constexpr int kShiftKey = 16, kCtrlKey = 17, kDown = 40, kA = 65;
 constexpr bool kDownEvent = true, kUpEvent = false;
@@ -70,40 +61,4 @@ TEST(KeyHandlers, EachScenarioLeavesTheCellsTheRulesGive)
         EXPECT_EQ(s.Thrust[1], scenario.thrust1) << scenario.what;
         EXPECT_EQ(s.Playing, scenario.playing) << scenario.what;
     }
-}
-
-TEST(HeldKeys, AKeyHeldByTheKeyboardAndAPadIsReleasedWhenTheLastLetsGo)
-{
-    GameState s;
-    HeldKeys held;
-    held.press(s, KeyHolder::Keyboard, KeyCode::Left, 0);
-    held.press(s, KeyHolder::FirstPad, KeyCode::Left, 0);
-    held.release(s, KeyHolder::Keyboard, KeyCode::Left, 0);
-    EXPECT_EQ(s.Steer[0], -1) << "the pad still holds it";
-    held.release(s, KeyHolder::FirstPad, KeyCode::Left, 0);
-    EXPECT_EQ(s.Steer[0], 0);
-
-    held.press(s, KeyHolder::FirstPad, KeyCode::Up, 0);
-    held.release(s, KeyHolder::Keyboard, KeyCode::Up, 0);
-    EXPECT_EQ(s.Thrust[0], 1) << "a keyboard release of a key only the pad holds";
-    held.release(s, KeyHolder::Keyboard, KeyCode::Right, 0);
-    held.press(s, KeyHolder::Keyboard, KeyCode::Right, 0);
-    held.release(s, KeyHolder::Keyboard, KeyCode::Right, 0);
-    EXPECT_EQ(s.Steer[0], 0) << "a key no one held reaches the handler";
-}
-
-TEST(HeldKeys, ReleasingAllOfAHolderLeavesTheKeysOthersHold)
-{
-    GameState s;
-    HeldKeys held;
-    held.press(s, KeyHolder::Keyboard, KeyCode::Up, 0);
-    held.press(s, KeyHolder::Keyboard, KeyCode::X, 0);
-    held.press(s, KeyHolder::SecondPad, KeyCode::X, 0);
-    held.press(s, KeyHolder::Keyboard, kShiftKey, ShiftMask::Shift);
-    held.releaseAll(s, KeyHolder::Keyboard, 0);
-    EXPECT_EQ(s.Thrust[0], 0);
-    EXPECT_EQ(s.Thrust[1], 0) << "Shift let go with no modifier held";
-    EXPECT_EQ(s.Steer[1], 1) << "the pad still holds X";
-    EXPECT_FALSE(held.isHeldBy(KeyHolder::Keyboard, KeyCode::X));
-    EXPECT_TRUE(held.isHeldBy(KeyHolder::SecondPad, KeyCode::X));
 }

@@ -1,11 +1,8 @@
 #!/usr/bin/env python3
-"""Keys let go while another X client has the keyboard, on one connection of its own: focus
-requests and XTEST keys in the X server's order, faster than a process per key could send them.
-
-Usage: focus_round_trip.py GAME_WINDOW OTHER_WINDOW CLIENT_X CLIENT_Y
-In a two-player game in the window, for player 1's Up and player 2's Shift and for each time
-away, the player holds the key, the other window takes the keyboard, the key is let go there,
-and the keyboard comes back: the rocket must come down. Exit status 1 when any rocket does not.
+"""Usage: focus_round_trip.py GAME_WINDOW OTHER_WINDOW CLIENT_X CLIENT_Y
+In two-player games, player 1's Up and player 2's Shift held, the other window takes the keyboard,
+the key is let go there, and the keyboard comes back: the rocket must come down, or exit status 1.
+Focus requests and XTEST keys go on one connection, in order, faster than a process per key.
 """
 import sys
 import time

@@ -1,12 +1,8 @@
 #!/usr/bin/env bash
-# The real program as a native Wayland client of a private weston inside a private Xvfb, under
-# the Qt platform name given: it comes up at its size with the title, Ctrl+S starts a game, the
-# maximise button maximises the window and the game goes on drawn in whole-pixel blocks centred
-# on black, and pressed again gives the window back at its size; the maximise button of a help
-# box maximises the box and gives it back, and nothing ends the program; F10 reaches the menus,
-# the whole play area is drawn after a help box, F11 shows the title in whole-pixel blocks in
-# full screen and back, and closing the window with the help box open in the middle of a game
-# ends it with exit code 0.
+# The real program as a Wayland client of a private weston in a private Xvfb, under the Qt
+# platform name given: its size and title, games, the maximise buttons of the window and of a
+# help box both ways (the game drawn in whole-pixel blocks), borders that do not resize, F10,
+# the play area after a help box, F11 both ways, and a close with a help box open.
 # Usage: wayland_weston.sh BINARY TITLE_PICTURE FIND_PICTURE QT_PLATFORM_NAME
 set -euo pipefail
 game=$1

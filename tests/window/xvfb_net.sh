@@ -1,12 +1,9 @@
 #!/usr/bin/env bash
-# Two real programs, each on its own X server with openbox, as on two machines. One, started
-# plainly, hosts from its net menu; a join with a wrong code is refused on both sides; another
-# joins from the command line. Each player's key moves that player's rocket on both screens;
-# while one machine has a menu open the other says it is waiting; Esc on the joining side brings
-# the title back on both; closing that window ends its program with 0 and the host says so. A
-# program started plainly then finds the game in its join dialog and joins it without an
-# address typed, a game is played with a key from each side, and it leaves from its menu; the
-# host says so, and the same player joins again.
+# Two real programs on two X servers with openbox, as on two machines: one hosts from its menu;
+# a wrong code is refused on both sides; one joins from the command line: each player's key moves
+# that player's rocket on both screens, a menu on one side makes the other wait and say so, Esc
+# ends the game on both, a close leaves the host saying so. Another finds the game in its join
+# dialog, plays a key from each side, leaves by the menu, the host says so, and joins again.
 # Usage: xvfb_net.sh BINARY TITLE_PICTURE FIND_PICTURE
 set -euo pipefail
 game=$1

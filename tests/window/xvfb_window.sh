@@ -1,16 +1,9 @@
 #!/usr/bin/env bash
-# The real program in a private Xvfb with the openbox window manager: the whole frame in the
-# middle of the screen and staying where it is moved, the title at start, a game after Ctrl+S,
-# the title back after Esc. The title bar's maximise button, a maximise request and F11 each give
-# a larger window whose client area shows the title in whole-pixel blocks of the largest scale
-# that fits below the menu bar, centred on black; a game played maximised is drawn in such
-# blocks; Esc does not leave full screen; taken back by the button, a request or F11, the window
-# gives back the 320 x 241 client area with the same pixels as at start; dragging the frame's
-# corner grip, or the window with Alt and the right button, leaves its size alone. Closed in
-# flight, in the game-over countdown, through the quit command, with a help box open and at
-# --scale 2, where the whole window, menu bar included, is twice as large and the title is in
-# crisp 2 x 2 blocks over the white bottom row, it ends promptly with 0 and nothing on stderr.
-# Keys are let go while a second copy of the program has the keyboard.
+# The real program in a private Xvfb with openbox: centred, the title, a game, Esc. Maximised by
+# the button or a request and in full screen (F11; Esc does not leave it) the title and a game
+# show in whole-pixel blocks centred on black, and back the client area is as at start; drags
+# never resize. Closed in flight, in the countdown, by the quit command, with a help box open and
+# at --scale 2 (twice as large, in 2 x 2 blocks) it ends at once with 0. Keys let go elsewhere.
 # Usage: xvfb_window.sh BINARY TITLE_PICTURE
 set -euo pipefail
 game=$1
