@@ -6,12 +6,6 @@
 namespace skyvane::test {
 namespace {
 
-QImage referenceRocket(QImage window, int x, int y, int sourceX, int sourceY)
-{
-    referenceSprite(window, pictures().rocketSheet, QPoint(sourceX, sourceY), QPoint(sourceX, sourceY + 150), 50, QPoint(x, y), 50);
-    return window;
-}
-
 QImage referenceMeteorOn(QImage window, int centreX, int centreY, int size, int frameX)
 {
     referenceMeteor(window, pictures().meteorStrip, centreX, centreY, size, frameX);
@@ -35,7 +29,10 @@ TEST_F(RocketTest, CombinesLikeThePlainReferenceAndIsClippedAtEveryEdgeOfTheWind
     for (const Case& c : cases) {
         paintWindow(patternedWindow());
         drawing.BlitRocket(i16(c.x), i16(c.y), i16(c.sourceX), i16(c.sourceY));
-        EXPECT_EQ(firstDifference(window(), referenceRocket(patternedWindow(), c.x, c.y, c.sourceX, c.sourceY)), "")
+        QImage expected = patternedWindow();
+        const QPoint cell(c.sourceX, c.sourceY);
+        referenceSprite(expected, pictures().rocketSheet, cell, cell + QPoint(0, 150), 50, QPoint(c.x, c.y), 50);
+        EXPECT_EQ(firstDifference(window(), expected), "")
             << c.x << ", " << c.y << " from " << c.sourceX << ", " << c.sourceY;
     }
 }

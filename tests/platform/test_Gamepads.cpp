@@ -36,8 +36,7 @@ class GamepadsTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(pads_.available()); }
 
-    // Polls once and returns what the listener heard.
-    std::vector<Heard> poll()
+    std::vector<Heard> poll()  // once; what the listener heard
     {
         pads_.poll(recorder_);
         return recorder_.take();

@@ -79,11 +79,12 @@ TEST_F(HeldKeysTest, KeysHeldAsAMenuAHelpBoxOrAnotherWindowTakesTheKeyboardAreLe
         Cells whileOpen{-9, -9, -9, -9};
         holdKeys();
         ASSERT_TRUE(clickMenuTitle("ヘルプ"));
-        QObject turn;  // ends the work below with this turn of the loop, should no box come
-        QTimer::singleShot(100, &turn, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeWindow());  // with the keyboard
+        QTimer watch;  // until the box has the keyboard, however long it takes; ends with this turn
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeWindow());
             if (box == nullptr)
                 return;
+            watch.stop();
             lines = QStringList{box->windowTitle()} + box->text().split('\n');
             informationOverADisabledWindow = box->icon() == QMessageBox::Information &&
                                              box->standardButtons() == QMessageBox::Ok && !window->isEnabled();
@@ -96,6 +97,7 @@ TEST_F(HeldKeysTest, KeysHeldAsAMenuAHelpBoxOrAnotherWindowTakesTheKeyboardAreLe
             menuOpened = QApplication::activePopupWidget() != nullptr;
             dismiss(*box);
         });
+        watch.start(20);
         for (int down = 0; down <= item; ++down)
             keyToFocus(QTest::Click, Qt::Key_Down);
         keyToFocus(QTest::Click, Qt::Key_Return);  // returns once the box is dismissed
