@@ -1,6 +1,5 @@
 #include "KeyboardFocus.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <xcb/xcb.h>
 
@@ -10,12 +9,6 @@ KeyboardFocusWatch::KeyboardFocusWatch(Listener listener) : listener_(std::move(
 {
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
         QCoreApplication::instance()->installNativeEventFilter(this);
-}
-
-KeyboardFocusWatch::~KeyboardFocusWatch()
-{
-    if (QCoreApplication::instance() != nullptr)
-        QCoreApplication::instance()->removeNativeEventFilter(this);
 }
 
 // Every X event passes here before Qt handles it; none is taken away from Qt.

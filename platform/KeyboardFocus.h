@@ -15,9 +15,8 @@ public:
     // Told the native window and whether it has the keyboard now.
     using Listener = std::function<void(std::uintptr_t window, bool hasKeyboard)>;
 
-    // Call once the application object exists.
+    // Call once the application object exists. The base class's destructor uninstalls the filter.
     explicit KeyboardFocusWatch(Listener listener);
-    ~KeyboardFocusWatch() override;
     KeyboardFocusWatch(const KeyboardFocusWatch&) = delete;
     KeyboardFocusWatch& operator=(const KeyboardFocusWatch&) = delete;
 

@@ -77,7 +77,7 @@ Form1::Form1(const Pictures& pictures, GameState& state, int firstPadPlayer)
       game_(state_, World{clock_, random_, *this, drawing_, controls_}),
       keyboardFocus_([this](std::uintptr_t window, bool hasKeyboard) {
           if (window == internalWinId())
-              letGoOfKeyboard(hasKeyboard ? QGuiApplication::queryKeyboardModifiers() : Qt::NoModifier);
+              letGoOfKeyboard(hasKeyboard);
       }),
       padKeys_(held_, firstPadPlayer - 1)
 {
@@ -369,19 +369,19 @@ void Form1::keyReleaseEvent(QKeyEvent* event)
 // return; a key still held on return comes back with its next repeat.
 void Form1::focusInEvent(QFocusEvent* event)
 {
-    letGoOfKeyboard(QGuiApplication::queryKeyboardModifiers());
+    letGoOfKeyboard(true);
     QMainWindow::focusInEvent(event);
 }
 
 void Form1::focusOutEvent(QFocusEvent* event)
 {
-    letGoOfKeyboard(Qt::NoModifier);
+    letGoOfKeyboard(false);
     QMainWindow::focusOutEvent(event);
 }
 
-void Form1::letGoOfKeyboard(Qt::KeyboardModifiers stillHeld)
+void Form1::letGoOfKeyboard(bool hasKeyboard)
 {
-    shift_.resync(stillHeld);
+    shift_.resync(hasKeyboard ? QGuiApplication::queryKeyboardModifiers() : Qt::NoModifier);
     runGuarded([this] { held_.releaseAll(keyCells(), KeyHolder::Keyboard, shiftState(shift_.mask())); });
 }
 

@@ -68,9 +68,9 @@ private:
     void showGameChanges();
     // The pads' controls press and release the game's keys, only while the window is active.
     void padControl(int slot, PadControl control, bool down) override;
-    // Lets go of every key the window saw held: what the keyboard does elsewhere is never heard.
-    // The modifiers still held count for the key events to come.
-    void letGoOfKeyboard(Qt::KeyboardModifiers stillHeld);
+    // Lets go of every key the window saw held, as the keyboard leaves it or comes back: what the
+    // keyboard does elsewhere is never heard. Back, the modifiers held now count for the keys to come.
+    void letGoOfKeyboard(bool hasKeyboard);
     // The shift state the handlers see: the keyboard's, with any Shift a pad holds.
     std::int16_t shiftState(std::int16_t keyboard) const;
     // The cells the key handlers write: the game state's, or in a net game this machine's own.
